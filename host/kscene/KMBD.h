@@ -1,0 +1,279 @@
+// The scene library's MBD annotation classes: the eight annotation kinds,
+// their targets, sub-frames, controls and balloons.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <vector>
+
+#include <boost/shared_ptr.hpp>
+
+#include "host/Mastercam.h"
+#include "host/kscene/KObject.h"
+
+// A text that takes part only while enabled; disabling keeps the text.
+struct KFlaggedText {
+    bool enabled = false;
+    WString text;
+};
+
+class KMBDTarget : public KObject {
+public:
+    KMBDTarget();
+    ~KMBDTarget() override;
+    WString GetName() const override;
+    void SetName(const WString& name) override;
+    virtual KMBDTarget& Assign(const KMBDTarget& other);
+
+    void SetTargetPoint(const KPt3<double>& point);
+    void SetTargetPoint(const p_3d& point);
+    void SetGroupId(std::int32_t id);
+    void SetEntityId(std::int32_t id);
+
+    KPt3<double> targetPoint;
+    bool targetOption = false;
+    std::int32_t targetId1 = 0;
+    std::int32_t targetId2 = 0;
+    std::int32_t targetId3 = 0;
+    std::int32_t targetId4 = 0;
+    std::int32_t groupId = 0;
+    std::int32_t entityId = 0;
+};
+
+class KMBDControl {
+public:
+    virtual ~KMBDControl();
+    WString toleranceText;
+    WString datumRef1Text;
+    WString datumRef2Text;
+    WString datumRef3Text;
+    WString controlText5;
+};
+
+class KMBDSubFrame {
+public:
+    virtual ~KMBDSubFrame();
+    // Makes a new empty control that the sub-frame keeps.
+    boost::shared_ptr<KMBDControl> AddControl();
+
+    WString symbolText;
+    std::vector<boost::shared_ptr<KMBDControl>> controls;
+};
+
+class KMBDBalloon {
+public:
+    KMBDBalloon();
+    virtual ~KMBDBalloon();
+    WString text;
+};
+
+struct KWitnessSegment {
+    KPt3<double> start;
+    KPt3<double> end;
+};
+
+class KMBDBase : public KTextObject {
+public:
+    // The scene library's MBD symbols, named after the host symbol codes
+    // that carry the same characters.
+    enum MBDSymbol : std::int32_t {
+        Symbol6, Symbol8, Symbol10, Symbol12, Symbol13, Symbol14, Symbol16,
+        Symbol19, Symbol20, Symbol22, Symbol23, Symbol24, Symbol26, Symbol27,
+        Symbol28, Symbol29, Symbol30, Symbol31, Symbol32, Symbol33, Symbol34,
+        Symbol35, Symbol36, Symbol37, Symbol38, Symbol39, Symbol40, Symbol41,
+        Symbol42, Symbol43, Symbol44, Symbol45, Symbol47,
+        SymbolCount
+    };
+    enum DatumDir : std::int32_t { DatumLeft, DatumRight, DatumUp, DatumDown };
+
+    KMBDBase();
+    ~KMBDBase() override;
+
+    // The narrow character that stands for a symbol in texts given to
+    // KTextObject::ConvertMBDsymbolText; a space for unknown symbols.
+    static char GetNonUnicodeSymbol(MBDSymbol symbol);
+
+    KBBox GetPureBBox() const override;
+    void DrawInScene(KScene* scene) override;
+    KBBox GetScreenBox(KScene* scene) const override;
+
+    virtual boost::shared_ptr<KMBDBase> CreateCopy() const;
+    virtual KMBDBase& Assign(const KMBDBase& other);
+    virtual bool HasEnoughTargets() const;
+    virtual void PreCalculateTicket(KScene* scene);
+    virtual void DrawTicket(KScene* scene);
+    virtual double GetPrecalcScreensize() const;
+    virtual void DrawWitnessLines(KScene* scene);
+    virtual void DrawTargetPoints(KScene* scene);
+    virtual void DrawLines2Targets(KScene* scene);
+    virtual void DrawSubFrames(KScene* scene);
+    virtual double CalculateSubFramesStringSize() const;
+    virtual double CalculateSubFrameStringSize(std::size_t index) const;
+    virtual void DrawSubFrame(KScene* scene, std::size_t index);
+    virtual void DrawAttachedDatum(KScene* scene, DatumDir direction);
+    virtual void CalculateAttachedDatum(DatumDir direction);
+    virtual void DrawFlagNote(KScene* scene);
+    virtual void CalculateFlagNote();
+    virtual void DrawSurfaceFinish(KScene* scene);
+    virtual void CalculateSurfaceFinish();
+    virtual bool HasVisibleSubBalloons() const;
+    virtual std::uint64_t GetNumberOfPossibleBalloons() const;
+    virtual void SetSubBalloon(std::uint64_t row, boost::shared_ptr<KMBDBalloon> balloon);
+    virtual boost::shared_ptr<KMBDBalloon> GetSubBalloon(std::uint64_t row) const;
+    virtual void ClearSubBalloon(std::uint64_t row);
+    virtual bool IsBalloonRowVisible(std::uint64_t row) const;
+
+    void SetAnchorPoint(const KPt3<double>& point);
+    const KPt3<double>& GetAnchorPoint() const { return m_anchorPoint; }
+    void AddTarget(boost::shared_ptr<KMBDTarget> target);
+    // Makes a new empty sub-frame that the annotation keeps.
+    boost::shared_ptr<KMBDSubFrame> AddSubFrame();
+    void AddWitnessSegment(const KPt3<double>& start, const KPt3<double>& end);
+    void DeleteWitnessLines();
+    void SetMainBalloon(boost::shared_ptr<KMBDBalloon> balloon);
+
+    const std::vector<boost::shared_ptr<KMBDTarget>>& Targets() const { return m_targets; }
+    const std::vector<boost::shared_ptr<KMBDSubFrame>>& SubFrames() const { return m_subFrames; }
+    const std::vector<KWitnessSegment>& WitnessSegments() const { return m_witness; }
+    const boost::shared_ptr<KMBDBalloon>& MainBalloon() const { return m_mainBalloon; }
+    const std::map<std::uint64_t, boost::shared_ptr<KMBDBalloon>>& SubBalloons() const {
+        return m_subBalloons;
+    }
+
+    bool showName = false;
+    KFlaggedText text1;
+    KFlaggedText text2;
+    KFlaggedText text3;
+    KFlaggedText datumLabel;
+    KFlaggedText text5;
+    std::uint8_t option1 = 0;
+    std::uint8_t option2 = 0;
+    std::uint8_t option3 = 0;
+
+protected:
+    // Shared by the kinds that offer balloon rows of their own.
+    bool HasSubBalloon(std::uint64_t row) const;
+
+private:
+    KPt3<double> m_anchorPoint;
+    std::vector<boost::shared_ptr<KMBDTarget>> m_targets;
+    std::vector<boost::shared_ptr<KMBDSubFrame>> m_subFrames;
+    std::vector<KWitnessSegment> m_witness;
+    boost::shared_ptr<KMBDBalloon> m_mainBalloon;
+    std::map<std::uint64_t, boost::shared_ptr<KMBDBalloon>> m_subBalloons;
+};
+
+class KMBDTicket : public KMBDBase {
+public:
+    boost::shared_ptr<KMBDBase> CreateCopy() const override;
+    bool HasEnoughTargets() const override;
+    void PreCalculateTicket(KScene* scene) override;
+    void DrawTicket(KScene* scene) override;
+    double GetPrecalcScreensize() const override;
+    void DrawLines2Targets(KScene* scene) override;
+    bool HasVisibleSubBalloons() const override;
+    // One balloon row per control, counted over all sub-frames.
+    std::uint64_t GetNumberOfPossibleBalloons() const override;
+    void SetSubBalloon(std::uint64_t row, boost::shared_ptr<KMBDBalloon> balloon) override;
+    boost::shared_ptr<KMBDBalloon> GetSubBalloon(std::uint64_t row) const override;
+    void ClearSubBalloon(std::uint64_t row) override;
+    bool IsBalloonRowVisible(std::uint64_t row) const override;
+    virtual KMBDTicket& Assign(const KMBDTicket& other);
+};
+
+class KMBDDatum : public KMBDBase {
+public:
+    boost::shared_ptr<KMBDBase> CreateCopy() const override;
+    bool HasEnoughTargets() const override;
+    void PreCalculateTicket(KScene* scene) override;
+    void DrawTicket(KScene* scene) override;
+    virtual void CalculateDatum();
+};
+
+class KMBDDatumTarget : public KMBDDatum {
+public:
+    boost::shared_ptr<KMBDBase> CreateCopy() const override;
+    bool HasEnoughTargets() const override;
+    void PreCalculateTicket(KScene* scene) override;
+    void DrawTicket(KScene* scene) override;
+    void DrawLines2Targets(KScene* scene) override;
+    virtual void CalculateDatumTarget();
+    virtual void DrawDatumTarget(KScene* scene);
+
+    WString datumTargetText;
+};
+
+class KMBDDimension : public KMBDBase {
+public:
+    boost::shared_ptr<KMBDBase> CreateCopy() const override;
+    bool HasVisibleSubBalloons() const override;
+    // A dimension offers one balloon row.
+    std::uint64_t GetNumberOfPossibleBalloons() const override;
+    void SetSubBalloon(std::uint64_t row, boost::shared_ptr<KMBDBalloon> balloon) override;
+    boost::shared_ptr<KMBDBalloon> GetSubBalloon(std::uint64_t row) const override;
+    void ClearSubBalloon(std::uint64_t row) override;
+    bool IsBalloonRowVisible(std::uint64_t row) const override;
+    virtual void DrawDimensionText(KScene* scene);
+    virtual void CalculateDimensionText();
+
+    std::int32_t dimensionNumber1 = 0;
+    KFlaggedText dimensionText1;
+    WString dimensionText2;
+    WString dimensionText3;
+    std::int32_t dimensionNumber2 = 0;
+};
+
+class KMBD2PtDimension : public KMBDDimension {
+public:
+    boost::shared_ptr<KMBDBase> CreateCopy() const override;
+    bool HasEnoughTargets() const override;
+    void PreCalculateTicket(KScene* scene) override;
+    void DrawTicket(KScene* scene) override;
+    void DrawLines2Targets(KScene* scene) override;
+    void DrawDimensionText(KScene* scene) override;
+    void CalculateDimensionText() override;
+    virtual void SetSubType(std::int32_t subType);
+    virtual std::int32_t GetSubType() const;
+
+private:
+    std::int32_t m_subType = 0;
+};
+
+class KMBDAngleDimension : public KMBDDimension {
+public:
+    boost::shared_ptr<KMBDBase> CreateCopy() const override;
+    bool HasEnoughTargets() const override;
+    void PreCalculateTicket(KScene* scene) override;
+    void DrawTicket(KScene* scene) override;
+    void DrawLines2Targets(KScene* scene) override;
+};
+
+class KMBDRadiusDimension : public KMBDDimension {
+public:
+    boost::shared_ptr<KMBDBase> CreateCopy() const override;
+    bool HasEnoughTargets() const override;
+    void PreCalculateTicket(KScene* scene) override;
+    void DrawTicket(KScene* scene) override;
+    void DrawLines2Targets(KScene* scene) override;
+    void DrawDimensionText(KScene* scene) override;
+    void CalculateDimensionText() override;
+};
+
+class KMBDDiameterDimension : public KMBDDimension {
+public:
+    boost::shared_ptr<KMBDBase> CreateCopy() const override;
+    bool HasEnoughTargets() const override;
+    void PreCalculateTicket(KScene* scene) override;
+    void DrawTicket(KScene* scene) override;
+    void DrawLines2Targets(KScene* scene) override;
+    void DrawDimensionText(KScene* scene) override;
+    void CalculateDimensionText() override;
+};
+
+class KMBDNote : public KMBDBase {
+public:
+    boost::shared_ptr<KMBDBase> CreateCopy() const override;
+    bool HasEnoughTargets() const override;
+    void PreCalculateTicket(KScene* scene) override;
+    void DrawTicket(KScene* scene) override;
+};
