@@ -2,6 +2,9 @@
 // import commands' resource switching.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
+
 #include "host/WinTypes.h"
 
 #ifdef _WIN32
@@ -22,5 +25,21 @@ struct AFX_MODULE_STATE {
 BOOL AfxInitExtensionModule(AFX_EXTENSION_MODULE& state, HMODULE module);
 void AfxTermExtensionModule(AFX_EXTENSION_MODULE& state, BOOL all = FALSE);
 AFX_MODULE_STATE* AfxGetModuleState();
+
+// A module's resources, as the resource compiler would have bound them into
+// it. Windows finds them in the image; elsewhere the loader registers them.
+enum class ResourceType : std::uint16_t { Bitmap = 2, String = 6, Png = 18000 };
+
+struct ResourceEntry {
+    ResourceType type;
+    std::uint16_t id;
+    std::uint16_t language;
+    const unsigned char* data;
+    std::size_t size;
+};
+
+void AfxRegisterModuleResources(HMODULE module, const ResourceEntry* entries, std::size_t count);
+// The resource of a module, or null.
+const ResourceEntry* AfxFindModuleResource(HMODULE module, ResourceType type, std::uint16_t id);
 
 #endif

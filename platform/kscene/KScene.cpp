@@ -1,0 +1,119 @@
+// The scene: the objects it holds (saved or not), change notifications, and
+// the scene library's static entry points.
+#include "host/kscene/KObjectTree.h"
+#include "platform/kscene/KSceneStandIn.h"
+
+namespace {
+
+struct SceneLibrary {
+    KScene scene;
+    KObjectTreeManager tree;
+    bool present = true;
+    bool clearResult = true;
+    int clears = 0;
+    std::vector<std::string> undoPoints;
+    std::vector<std::string> loadedDlls;
+};
+
+SceneLibrary& Library() {
+    static SceneLibrary library;
+    return library;
+}
+
+void Hold(KScene::Impl& impl, boost::shared_ptr<KObject> object, bool saved) {
+    if (impl.Add(object, saved)) Library().tree.AddNodeForObject(object);
+}
+
+}  // namespace
+
+const KScene::Impl::Entry* KScene::Impl::Find(const void* address) const {
+    const auto found = byAddress.find(address);
+    return found == byAddress.end() ? nullptr : &entries[found->second];
+}
+
+int KScene::Impl::ModifiedCount(const KObject* object) const {
+    const auto found = modified.find(object);
+    return found == modified.end() ? 0 : found->second;
+}
+
+bool KScene::Impl::Add(boost::shared_ptr<KObject> object, bool saved) {
+    if (!object || Find(object.get()) != nullptr) return false;
+    byAddress.emplace(object.get(), entries.size());
+    entries.push_back({std::move(object), saved});
+    return true;
+}
+
+void KScene::Impl::Clear() {
+    entries.clear();
+    byAddress.clear();
+    modified.clear();
+}
+
+KScene::KScene() : m_impl(std::make_unique<Impl>()) {}
+KScene::~KScene() = default;
+
+void KScene::AddObject(boost::shared_ptr<KObject> object) { Hold(*m_impl, std::move(object), true); }
+
+void KScene::AddUnsavableObject(boost::shared_ptr<KObject> object) {
+    Hold(*m_impl, std::move(object), false);
+}
+
+boost::shared_ptr<KObject> KScene::GetObjectPtr(const void* address) const {
+    const Impl::Entry* entry = m_impl->Find(address);
+    return entry != nullptr ? entry->object : boost::shared_ptr<KObject>();
+}
+
+void KScene::ObjectModified(boost::shared_ptr<KObject> object) {
+    ++m_impl->modified[object.get()];
+}
+
+bool KScene::GetAllObjectsOfType(std::list<boost::shared_ptr<KObject>>& objects,
+                                 const KTypeCompareFct& accept) const {
+    const std::size_t before = objects.size();
+    for (const Impl::Entry& entry : m_impl->entries) {
+        if (accept(entry.object)) objects.push_back(entry.object);
+    }
+    return objects.size() != before;
+}
+
+KScene* KD::GetScene() { return Library().present ? &Library().scene : nullptr; }
+
+bool KD::LoadDLL(const char* name) {
+    Library().loadedDlls.emplace_back(name != nullptr ? name : "");
+    return true;
+}
+
+void KD::SetUndoPoint(const char* label) { Library().undoPoints.emplace_back(label); }
+
+bool KD::ClearOrvantaDB() {
+    SceneLibrary& library = Library();
+    ++library.clears;
+    library.scene.impl().Clear();
+    library.tree.Clear();
+    return library.clearResult;
+}
+
+KObjectTreeManager* KD::GetTreeMgr() { return &Library().tree; }
+
+namespace standin::kscene {
+
+void SetScenePresent(bool present) { Library().present = present; }
+
+void Reset() {
+    SceneLibrary& library = Library();
+    library.scene.impl().Clear();
+    library.tree.Clear();
+    library.present = true;
+    library.clearResult = true;
+    library.clears = 0;
+    library.undoPoints.clear();
+    library.loadedDlls.clear();
+}
+
+KScene& Scene() { return Library().scene; }
+const std::vector<std::string>& UndoPoints() { return Library().undoPoints; }
+const std::vector<std::string>& LoadedDlls() { return Library().loadedDlls; }
+int ClearCount() { return Library().clears; }
+void SetClearResult(bool result) { Library().clearResult = result; }
+
+}  // namespace standin::kscene

@@ -1,0 +1,22 @@
+// Inspection of the core-library stand-in's tab state, for tests.
+#pragma once
+
+#include <utility>
+
+namespace standin::orvanta {
+
+// Whether the host's tabs under each of the two flags are shown, and the
+// arguments of the last calls.
+struct TabState {
+    bool shown1 = false;
+    bool shown2 = false;
+    int restoreCalls = 0;
+    int removeCalls = 0;
+    std::pair<bool, bool> lastRestore{false, false};
+    std::pair<bool, bool> lastRemove{false, false};
+};
+
+TabState& Tabs();
+void Reset();
+
+}  // namespace standin::orvanta

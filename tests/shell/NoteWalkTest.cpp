@@ -1,0 +1,90 @@
+// The two database walks and the record prefix test.
+#include <gtest/gtest.h>
+
+#include "platform/kscene/KSceneStandIn.h"
+#include "platform/mastercam/HostStandIn.h"
+#include "shell/EntryPoints.h"
+#include "shell/NoteWalk.h"
+#include "tests/support/StandIns.h"
+
+namespace {
+
+using standin::host::EntityType;
+
+class NoteWalk : public testing_support::FreshHost {};
+
+ent RecordOf(std::int32_t index) {
+    ent record{};
+    record.id = index;
+    return record;
+}
+
+struct PrefixCase {
+    const char16_t* text;
+    bool recorded;
+};
+
+class RecordPrefix : public NoteWalk, public testing::WithParamInterface<PrefixCase> {};
+
+TEST_P(RecordPrefix, OnlyTheExactFiveCharactersCount) {
+    const auto index = standin::host::AddNote({GetParam().text, {}, 0});
+    EXPECT_EQ(HasRecordPrefix(RecordOf(index)), GetParam().recorded);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, RecordPrefix,
+                         testing::Values(PrefixCase{u"~M01|", true}, PrefixCase{u"~M01|x", true},
+                                         PrefixCase{u"~M01", false}, PrefixCase{u"~M02|", false},
+                                         PrefixCase{u"~M01!", false}, PrefixCase{u"~m01|", false},
+                                         PrefixCase{u" ~M01|", false}, PrefixCase{u"", false},
+                                         PrefixCase{u"|10M~", false}));
+
+TEST_F(NoteWalk, AnEntityWithoutANoteHasNoRecord) {
+    const auto index = standin::host::AddEntity(EntityType::Line);
+    EXPECT_FALSE(HasRecordPrefix(RecordOf(index)));
+}
+
+TEST_F(NoteWalk, EmptyDatabaseEndsAfterOneQueryAndRepaintsOnce) {
+    m_Draftlift();
+    EXPECT_EQ(standin::host::GetRawEntCount(), 1);
+    EXPECT_EQ(standin::host::RepaintCount(), 1);
+}
+
+TEST_F(NoteWalk, ImportWalkVisitsNotesOnly) {
+    standin::host::AddEntity(EntityType::Line);
+    standin::host::AddNote({u"~M01|a", {}, 0});
+    standin::host::AddEntity(EntityType::Arc);
+    standin::host::AddNote({u"plain note", {}, 0});
+    m_Draftlift();
+    EXPECT_EQ(standin::host::GetRawEntCount(), 3);  // two notes, then the end
+    EXPECT_EQ(standin::host::RepaintCount(), 1);
+}
+
+TEST_F(NoteWalk, SecondWalkVisitsEveryEntityOfItsMaskAndCreatesNothing) {
+    standin::host::AddEntity(EntityType::Line);
+    standin::host::AddNote({u"~M01|a", {}, 0});
+    standin::host::AddEntity(EntityType::Point);
+    standin::host::AddEntity(EntityType::Other);
+    m_DraftliftFromMCAM();
+    EXPECT_EQ(standin::host::GetRawEntCount(), 5);
+    EXPECT_EQ(standin::host::RepaintCount(), 1);
+    EXPECT_TRUE(standin::kscene::Scene().impl().entries.empty());
+}
+
+TEST_F(NoteWalk, WithoutASceneNeitherWalkTouchesTheDatabase) {
+    standin::host::AddNote({u"~M01|a", {}, 0});
+    standin::kscene::SetScenePresent(false);
+    m_Draftlift();
+    m_DraftliftFromMCAM();
+    EXPECT_EQ(standin::host::GetRawEntCount(), 0);
+    EXPECT_EQ(standin::host::RepaintCount(), 0);
+}
+
+TEST_F(NoteWalk, EachWalkStartsAgainFromTheFirstEntity) {
+    standin::host::AddNote({u"~M01|a", {}, 0});
+    m_Draftlift();
+    m_Draftlift();
+    EXPECT_EQ(standin::host::GetRawEntCount(), 4);
+    EXPECT_EQ(standin::host::RepaintCount(), 2);
+}
+
+}  // namespace
