@@ -1,0 +1,89 @@
+// The host stand-in: the database walk, the calculator and the level lists.
+#include <gtest/gtest.h>
+
+#include "platform/mastercam/HostStandIn.h"
+#include "tests/support/StandIns.h"
+
+namespace {
+
+using standin::host::EntityType;
+
+class HostDatabase : public testing_support::FreshHost {
+protected:
+    // Entity indices get_raw_ent hands out, in walk order.
+    static std::vector<std::int32_t> Walk(std::uint16_t selection, std::uint32_t mask) {
+        std::vector<std::int32_t> found;
+        DB_LIST_ENT* cursor = db_start;
+        DB_LIST_ENT* previous = nullptr;
+        ent record{};
+        bool success = false;
+        for (;;) {
+            get_raw_ent(false, &cursor, &previous, &record, selection, mask, &success);
+            if (!success) return found;
+            found.push_back(record.id);
+        }
+    }
+};
+
+TEST_F(HostDatabase, WalkHonoursMaskAndSelection) {
+    standin::host::AddEntity(EntityType::Line);
+    standin::host::AddNote({u"n", {}, 0});
+    standin::host::AddEntity(EntityType::Arc);
+    standin::host::AddNote({u"m", {}, 0});
+    EXPECT_EQ(Walk(256, 16), (std::vector<std::int32_t>{1, 3}));
+    EXPECT_EQ(Walk(1, 16), (std::vector<std::int32_t>{1, 3}));
+    EXPECT_EQ(Walk(256, 2), std::vector<std::int32_t>{});  // lines are not drafting
+    EXPECT_EQ(Walk(1, 0x1F1FFF), (std::vector<std::int32_t>{0, 1, 2, 3}));
+}
+
+TEST_F(HostDatabase, NotesExposeTextBasePointAndMemoryTable) {
+    const auto index = standin::host::AddNote({u"~M01|x", {1, 2, 3}, 7});
+    standin::host::SetMemoryTable(7, u"a\r\nb");
+    ent record{};
+    record.id = index;
+    const NoteEnt* note = Cnc::Drafting::Note::GetNoteEntPointer(record);
+    ASSERT_NE(note, nullptr);
+    EXPECT_EQ(note->GetText(true), u"~M01|x");
+    EXPECT_EQ(note->GetMemoryTableId(false), 7);
+    EXPECT_DOUBLE_EQ(note->GetBasePointWorld().z, 3.0);
+    EXPECT_EQ(std::u16string(static_cast<const WCHAR*>(mTableFindData(7))), u"a\r\nb");
+    EXPECT_EQ(mTableFindData(8), nullptr);
+}
+
+struct CalcCase {
+    const char16_t* expression;
+    double value;
+};
+
+class Calculator : public testing::TestWithParam<CalcCase> {};
+
+TEST_P(Calculator, EvaluatesOrGivesZero) {
+    bool flag = false;
+    EXPECT_DOUBLE_EQ(calc(GetParam().expression, &flag), GetParam().value);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Expressions, Calculator,
+    testing::Values(CalcCase{u"12.5", 12.5}, CalcCase{u"1+2*3", 7}, CalcCase{u"(1+2)*3", 9},
+                    CalcCase{u"-4/2", -2}, CalcCase{u"--3", 3}, CalcCase{u"10-2-3", 5},
+                    CalcCase{u"8/2/2", 2}, CalcCase{u" 2 * ( 3 + 4 ) ", 14}, CalcCase{u"1e2+1", 101},
+                    CalcCase{u"1/0", 0}, CalcCase{u"2+", 0}, CalcCase{u"(1", 0}, CalcCase{u"abc", 0},
+                    CalcCase{u"", 0}, CalcCase{u"3 4", 0}));
+
+TEST_F(HostDatabase, LevelListsAnswerCountThenArray) {
+    standin::host::SetLevels({{1, 2, 5}, {2}, 5});
+    std::int32_t count = -1;
+    get_active_levels(&count, nullptr);
+    EXPECT_EQ(count, 3);
+    std::vector<std::int32_t> levels(3);
+    get_active_levels(&count, levels.data());
+    EXPECT_EQ(levels, (std::vector<std::int32_t>{1, 2, 5}));
+    get_visible_levels(&count, nullptr);
+    EXPECT_EQ(count, 1);
+    EXPECT_EQ(main_level, 5);
+    ASSERT_EQ(standin::host::LevelQueries().size(), 3u);
+    EXPECT_TRUE(standin::host::LevelQueries()[1].withArray);
+    EXPECT_TRUE(standin::host::LevelQueries()[2].visibleList);
+}
+
+}  // namespace

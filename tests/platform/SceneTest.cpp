@@ -1,0 +1,176 @@
+// The scene-library stand-in: the scene, the class tree with its run-time
+// type tests, symbol conversion, balloon rows and the object tree.
+#include <list>
+
+#include <boost/make_shared.hpp>
+#include <gtest/gtest.h>
+
+#include "host/kscene/KMBD.h"
+#include "host/kscene/KObjectTree.h"
+#include "host/kscene/KScene.h"
+#include "platform/kscene/KSceneStandIn.h"
+#include "tests/support/StandIns.h"
+
+namespace {
+
+class Scene : public testing_support::FreshHost {};
+
+template <class Kind>
+std::size_t CountOf(const KScene& scene) {
+    std::list<boost::shared_ptr<KObject>> found;
+    scene.GetAllObjectsOfType(found, is_kind_of<Kind>());
+    return found.size();
+}
+
+TEST_F(Scene, HoldsSavedAndUnsavableObjectsOnce) {
+    KScene& scene = *KD::GetScene();
+    auto saved = boost::make_shared<KMBDDatum>();
+    auto temporary = boost::make_shared<KMBDTicket>();
+    scene.AddObject(saved);
+    scene.AddUnsavableObject(temporary);
+    scene.AddObject(saved);  // already held
+    const auto& entries = scene.impl().entries;
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_TRUE(entries[0].saved);
+    EXPECT_FALSE(entries[1].saved);
+    EXPECT_EQ(scene.GetObjectPtr(temporary.get()), temporary);
+    EXPECT_FALSE(scene.GetObjectPtr(&scene));
+    scene.ObjectModified(saved);
+    scene.ObjectModified(saved);
+    EXPECT_EQ(scene.impl().ModifiedCount(saved.get()), 2);
+}
+
+TEST_F(Scene, ClearingTheDatabaseEmptiesSceneAndTree) {
+    KD::GetScene()->AddObject(boost::make_shared<KMBDNote>());
+    standin::kscene::SetClearResult(false);
+    EXPECT_FALSE(KD::ClearOrvantaDB());
+    EXPECT_TRUE(KD::GetScene()->impl().entries.empty());
+    EXPECT_TRUE(KD::GetTreeMgr()->Root()->children.empty());
+    EXPECT_EQ(standin::kscene::ClearCount(), 1);
+}
+
+TEST_F(Scene, UndoPointsAndLoadedModulesAreRecorded) {
+    KD::SetUndoPoint("Import MBD");
+    KD::LoadDLL("Draftlift.dll");
+    EXPECT_EQ(standin::kscene::UndoPoints(), std::vector<std::string>{"Import MBD"});
+    EXPECT_EQ(standin::kscene::LoadedDlls(), std::vector<std::string>{"Draftlift.dll"});
+    standin::kscene::SetScenePresent(false);
+    EXPECT_EQ(KD::GetScene(), nullptr);
+}
+
+// Which of the eight kinds each type test accepts: annotation, datum, dimension.
+TEST_F(Scene, TypeTestsFollowTheClassTree) {
+    KScene& scene = *KD::GetScene();
+    scene.AddObject(boost::make_shared<KMBDTicket>());
+    scene.AddObject(boost::make_shared<KMBDDatum>());
+    scene.AddObject(boost::make_shared<KMBDDatumTarget>());
+    scene.AddObject(boost::make_shared<KMBD2PtDimension>());
+    scene.AddObject(boost::make_shared<KMBDAngleDimension>());
+    scene.AddObject(boost::make_shared<KMBDNote>());
+    scene.AddObject(boost::make_shared<KMBDRadiusDimension>());
+    scene.AddObject(boost::make_shared<KMBDDiameterDimension>());
+    scene.AddObject(boost::make_shared<KMBDTarget>());
+    EXPECT_EQ(CountOf<KObject>(scene), 9u);
+    EXPECT_EQ(CountOf<KSceneObject>(scene), 8u);
+    EXPECT_EQ(CountOf<KMBDBase>(scene), 8u);
+    EXPECT_EQ(CountOf<KMBDDatum>(scene), 2u);
+    EXPECT_EQ(CountOf<KMBDDatumTarget>(scene), 1u);
+    EXPECT_EQ(CountOf<KMBDDimension>(scene), 4u);
+    EXPECT_EQ(CountOf<KMBDTicket>(scene), 1u);
+}
+
+TEST(Symbols, EverySymbolCharacterConvertsToItsOwnDisplayCharacter) {
+    std::string all;
+    for (int s = 0; s < KMBDBase::SymbolCount; ++s) {
+        all.push_back(KMBDBase::GetNonUnicodeSymbol(static_cast<KMBDBase::MBDSymbol>(s)));
+    }
+    const WString display = KTextObject::ConvertMBDsymbolText(all);
+    ASSERT_EQ(display.size(), all.size());
+    for (std::size_t i = 0; i < display.size(); ++i) {
+        EXPECT_NE(display[i], static_cast<WCHAR>(static_cast<unsigned char>(all[i])));
+        for (std::size_t j = 0; j < i; ++j) EXPECT_NE(display[i], display[j]);
+    }
+    EXPECT_EQ(KMBDBase::GetNonUnicodeSymbol(KMBDBase::SymbolCount), ' ');
+    EXPECT_EQ(KMBDBase::GetNonUnicodeSymbol(static_cast<KMBDBase::MBDSymbol>(-1)), ' ');
+}
+
+TEST(Symbols, PlainTextPassesUnchanged) {
+    EXPECT_EQ(KTextObject::ConvertMBDsymbolText("A-B 0.05"), u"A-B 0.05");
+    EXPECT_EQ(KTextObject::ConvertMBDsymbolText("\xE9"), u"\u00E9");
+}
+
+TEST(Annotations, FlaggedTextKeepsItsTextWhenDisabled) {
+    KMBDDatum datum;
+    datum.datumLabel = {true, u"A"};
+    datum.datumLabel.enabled = false;
+    EXPECT_EQ(datum.datumLabel.text, u"A");
+}
+
+TEST(Annotations, BalloonRowsPerKind) {
+    KMBDTicket frame;
+    frame.AddSubFrame()->AddControl();
+    auto second = frame.AddSubFrame();
+    second->AddControl();
+    second->AddControl();
+    KMBD2PtDimension dimension;
+    KMBDNote note;
+    EXPECT_EQ(frame.GetNumberOfPossibleBalloons(), 3u);
+    EXPECT_EQ(dimension.GetNumberOfPossibleBalloons(), 1u);
+    EXPECT_EQ(note.GetNumberOfPossibleBalloons(), 0u);
+
+    auto balloon = boost::make_shared<KMBDBalloon>();
+    frame.SetSubBalloon(2, balloon);
+    frame.SetSubBalloon(3, boost::make_shared<KMBDBalloon>());  // past the last row
+    EXPECT_TRUE(frame.IsBalloonRowVisible(2));
+    EXPECT_FALSE(frame.IsBalloonRowVisible(1));
+    EXPECT_FALSE(frame.IsBalloonRowVisible(3));
+    EXPECT_EQ(frame.GetSubBalloon(2), balloon);
+    frame.ClearSubBalloon(2);
+    EXPECT_FALSE(frame.IsBalloonRowVisible(2));
+    note.SetSubBalloon(0, balloon);
+    EXPECT_FALSE(note.IsBalloonRowVisible(0));
+}
+
+TEST(Annotations, CopiesKeepTheirKindAndData) {
+    KMBDDatumTarget target;
+    target.datumTargetText = u"A1";
+    target.AddTarget(boost::make_shared<KMBDTarget>());
+    const boost::shared_ptr<KMBDBase> copy = target.CreateCopy();
+    const auto* typed = dynamic_cast<const KMBDDatumTarget*>(copy.get());
+    ASSERT_NE(typed, nullptr);
+    EXPECT_EQ(typed->datumTargetText, u"A1");
+    EXPECT_EQ(typed->Targets().size(), 1u);
+}
+
+TEST_F(Scene, EveryObjectTakenGetsATreeNode) {
+    auto datum = boost::make_shared<KMBDDatum>();
+    datum->SetName(u"A");
+    KD::GetScene()->AddObject(datum);
+    std::vector<boost::shared_ptr<KObjectTreeNode>> nodes;
+    KD::GetTreeMgr()->GetNodesForObject(nodes, datum);
+    ASSERT_EQ(nodes.size(), 1u);
+    EXPECT_EQ(nodes[0]->GetName(), u"A");
+    EXPECT_EQ(KD::GetTreeMgr()->GetObjectTreeNodePtr(nodes[0].get()), nodes[0]);
+}
+
+TEST_F(Scene, GroupsMoveTheirMembersAndNest) {
+    KObjectTreeManager& tree = *KD::GetTreeMgr();
+    auto a = boost::make_shared<KMBDDatum>();
+    auto b = boost::make_shared<KMBDNote>();
+    KD::GetScene()->AddObject(a);
+    KD::GetScene()->AddObject(b);
+    std::vector<boost::shared_ptr<KObjectTreeNode>> nodes;
+    tree.GetNodesForObject(nodes, a);
+    tree.GetNodesForObject(nodes, b);
+    auto inner = tree.GroupNodes({nodes.begin(), nodes.end()}, {});
+    auto outer = tree.GroupNodes({inner}, {});
+    ASSERT_EQ(tree.Root()->children.size(), 1u);
+    EXPECT_EQ(tree.Root()->children[0], outer);
+    EXPECT_EQ(inner->parent, outer.get());
+    EXPECT_EQ(inner->children.size(), 2u);
+    // A group cannot take in its own ancestor.
+    auto looped = tree.GroupNodes({outer}, inner);
+    EXPECT_TRUE(looped->children.empty());
+}
+
+}  // namespace
