@@ -98,6 +98,7 @@ public:
     KBBox GetScreenBox(KScene* scene) const override;
 
     virtual boost::shared_ptr<KMBDBase> CreateCopy() const;
+    using KSceneObject::Assign;
     virtual KMBDBase& Assign(const KMBDBase& other);
     virtual bool HasEnoughTargets() const;
     virtual void PreCalculateTicket(KScene* scene);
@@ -178,6 +179,7 @@ public:
     boost::shared_ptr<KMBDBalloon> GetSubBalloon(std::uint64_t row) const override;
     void ClearSubBalloon(std::uint64_t row) override;
     bool IsBalloonRowVisible(std::uint64_t row) const override;
+    using KMBDBase::Assign;
     virtual KMBDTicket& Assign(const KMBDTicket& other);
 };
 

@@ -1,6 +1,7 @@
 # Installs the build into a fresh prefix, then builds a C caller against it
 # twice: through find_package(Draftlift) and through pkg-config.
-#   cmake -DBUILD_DIR=<build> -DWORK=<scratch> -DEXAMPLE=<file.c> -DCONSUMER=<dir> -P InstallAndConsume.cmake
+#   cmake -DBUILD_DIR=<build> -DWORK=<scratch> -DEXAMPLE=<file.c> -DCONSUMER=<dir>
+#         -DC_COMPILER=<cc> -DC_FLAGS=<flags> -P InstallAndConsume.cmake
 cmake_minimum_required(VERSION 3.25)
 
 function(run)
@@ -16,7 +17,8 @@ set(prefix "${WORK}/prefix")
 run(${CMAKE_COMMAND} --install "${BUILD_DIR}" --prefix "${prefix}")
 
 run(${CMAKE_COMMAND} -S "${CONSUMER}" -B "${WORK}/consumer" -G Ninja
-    "-DCMAKE_PREFIX_PATH=${prefix}" "-DEXAMPLE_SOURCE=${EXAMPLE}")
+    "-DCMAKE_PREFIX_PATH=${prefix}" "-DEXAMPLE_SOURCE=${EXAMPLE}"
+    "-DCMAKE_C_COMPILER=${C_COMPILER}" "-DCMAKE_C_FLAGS=${C_FLAGS}")
 run(${CMAKE_COMMAND} --build "${WORK}/consumer")
 run("${WORK}/consumer/consumer")
 
@@ -27,5 +29,7 @@ if(NOT status EQUAL 0)
   message(FATAL_ERROR "pkg-config does not know draftlift")
 endif()
 separate_arguments(flags UNIX_COMMAND "${flags}")
-run(cc -std=c99 -o "${WORK}/pkgconfig-consumer" "${EXAMPLE}" ${flags} "-Wl,-rpath,${prefix}/lib")
+separate_arguments(extra UNIX_COMMAND "${C_FLAGS}")
+run("${C_COMPILER}" -std=c99 ${extra} -o "${WORK}/pkgconfig-consumer" "${EXAMPLE}" ${flags}
+    "-Wl,-rpath,${prefix}/lib")
 run("${WORK}/pkgconfig-consumer")
