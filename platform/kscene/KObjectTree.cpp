@@ -64,7 +64,11 @@ boost::shared_ptr<KObjectTreeNode> KObjectTreeManager::GroupNodes(
     boost::shared_ptr<KObjectTreeNode> parent) {
     auto group = boost::make_shared<KObjectTreeNode>();
     group->isGroup = true;
-    Attach(group, parent ? *parent : *m_root);
+    KObjectTreeNode& home = parent ? *parent : *m_root;
+    // Room first: once members start moving, nothing may fail.
+    group->children.reserve(members.size());
+    home.children.reserve(home.children.size() + 1);
+    Attach(group, home);
     for (const auto& member : members) {
         // A group never takes itself or one of its ancestors.
         bool ancestor = false;
@@ -98,5 +102,5 @@ int KObjectTreeManager::ModifiedCount(const KObjectTreeNode* node) const {
 void KObjectTreeManager::Clear() {
     m_root = boost::make_shared<KObjectTreeNode>();
     m_root->isGroup = true;
-    m_modified.clear();
+    std::vector<const KObjectTreeNode*>().swap(m_modified);  // a cleared tree holds no memory
 }

@@ -20,8 +20,16 @@ SceneLibrary& Library() {
     return library;
 }
 
+// All or nothing: an object is held together with its tree node, or not at all.
 void Hold(KScene::Impl& impl, boost::shared_ptr<KObject> object, bool saved) {
-    if (impl.Add(object, saved)) Library().tree.AddNodeForObject(object);
+    KObject* const address = object.get();
+    if (!impl.Add(object, saved)) return;
+    try {
+        Library().tree.AddNodeForObject(object);
+    } catch (...) {
+        impl.Remove(address);
+        throw;
+    }
 }
 
 }  // namespace
@@ -38,15 +46,23 @@ int KScene::Impl::ModifiedCount(const KObject* object) const {
 
 bool KScene::Impl::Add(boost::shared_ptr<KObject> object, bool saved) {
     if (!object || Find(object.get()) != nullptr) return false;
+    entries.reserve(entries.size() + 1);
     byAddress.emplace(object.get(), entries.size());
-    entries.push_back({std::move(object), saved});
+    entries.push_back({std::move(object), saved});  // cannot throw after the reserve
     return true;
 }
 
+// Only ever the last object added: the one whose tree node could not be made.
+void KScene::Impl::Remove(const void* address) {
+    byAddress.erase(address);
+    if (!entries.empty() && entries.back().object.get() == address) entries.pop_back();
+}
+
+// Gives the memory back too, so that a cleared scene holds no allocation.
 void KScene::Impl::Clear() {
-    entries.clear();
-    byAddress.clear();
-    modified.clear();
+    std::vector<Entry>().swap(entries);
+    std::unordered_map<const void*, std::size_t>().swap(byAddress);
+    std::unordered_map<const KObject*, int>().swap(modified);
 }
 
 KScene::KScene() : m_impl(std::make_unique<Impl>()) {}
@@ -106,8 +122,8 @@ void Reset() {
     library.present = true;
     library.clearResult = true;
     library.clears = 0;
-    library.undoPoints.clear();
-    library.loadedDlls.clear();
+    std::vector<std::string>().swap(library.undoPoints);
+    std::vector<std::string>().swap(library.loadedDlls);
 }
 
 KScene& Scene() { return Library().scene; }

@@ -22,6 +22,7 @@ struct KScene::Impl {
     const Entry* Find(const void* address) const;
     int ModifiedCount(const KObject* object) const;
     bool Add(boost::shared_ptr<KObject> object, bool saved);
+    void Remove(const void* address);
     void Clear();
 };
 

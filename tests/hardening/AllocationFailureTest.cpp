@@ -1,0 +1,119 @@
+// Every allocation of representative call sequences fails once in turn: no
+// block may leak, no exception may leave a function that must catch it, and
+// the scene must stay whole (an object is in it entirely or not at all).
+#include <functional>
+#include <new>
+#include <set>
+#include <vector>
+
+#include <boost/make_shared.hpp>
+#include <gtest/gtest.h>
+
+#include "draftlift/draftlift.h"
+#include "host/kscene/KMBD.h"
+#include "host/kscene/KObjectTree.h"
+#include "platform/kscene/KSceneStandIn.h"
+#include "tests/hardening/AllocationFailure.h"
+#include "tests/support/StandIns.h"
+
+namespace {
+
+void ExpectTreeWhole(const KObjectTreeNode& node, std::set<const KObjectTreeNode*>& seen) {
+    EXPECT_TRUE(seen.insert(&node).second) << "a tree node appears twice";
+    for (const auto& child : node.children) {
+        ASSERT_TRUE(child);
+        EXPECT_EQ(child->parent, &node);
+        ExpectTreeWhole(*child, seen);
+    }
+}
+
+void ExpectAnnotationWhole(const KMBDBase& annotation) {
+    for (const auto& target : annotation.Targets()) EXPECT_TRUE(target);
+    for (const auto& frame : annotation.SubFrames()) {
+        ASSERT_TRUE(frame);
+        for (const auto& control : frame->controls) EXPECT_TRUE(control);
+    }
+}
+
+void ExpectSceneWhole() {
+    const KScene::Impl& scene = standin::kscene::Scene().impl();
+    EXPECT_EQ(scene.byAddress.size(), scene.entries.size());
+    for (std::size_t i = 0; i < scene.entries.size(); ++i) {
+        const auto& object = scene.entries[i].object;
+        ASSERT_TRUE(object);
+        EXPECT_EQ(scene.Find(object.get()), &scene.entries[i]);
+        std::vector<boost::shared_ptr<KObjectTreeNode>> nodes;
+        KD::GetTreeMgr()->GetNodesForObject(nodes, object);
+        EXPECT_EQ(nodes.size(), 1u) << "every object held has its one tree node";
+        if (const auto* annotation = dynamic_cast<const KMBDBase*>(object.get())) {
+            ExpectAnnotationWhole(*annotation);
+        }
+    }
+    std::set<const KObjectTreeNode*> seen;
+    ExpectTreeWhole(*KD::GetTreeMgr()->Root(), seen);
+}
+
+// Runs the sequence with the n-th allocation failing, for every n until a run
+// completes untouched; after each run the scene is whole and, once cleared,
+// nothing allocated by the run is left.
+void FailEachAllocation(const std::function<void()>& sequence) {
+    testing_support::ResetStandIns();
+    sequence();  // first-use allocations of the program are not the sequence's
+    for (long n = 0;; ++n) {
+        testing_support::ResetStandIns();
+        const long before = allocation::LiveBlocks();
+        allocation::FailAfter(n);
+        sequence();
+        allocation::Disarm();
+        const bool failed = allocation::Failed();
+        ExpectSceneWhole();
+        testing_support::ResetStandIns();
+        EXPECT_EQ(allocation::LiveBlocks(), before) << "blocks leaked with allocation " << n << " failing";
+        if (!failed || testing::Test::HasFailure()) return;
+    }
+}
+
+// The creating functions let running out of memory through; the caller stops.
+template <class Create>
+KSDKHandle Created(Create create) {
+    try {
+        return create();
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+}
+
+void BuildNamedViewAndGroup() {
+    boost::shared_ptr<KMBDDatum> datum;
+    try {
+        datum = boost::make_shared<KMBDDatum>();
+        KD::GetScene()->AddObject(datum);
+    } catch (const std::bad_alloc&) {
+        return;  // the stand-in scene itself ran out; nothing of ours ran
+    }
+    const KSDKHandle view = Created(KSDKCreateNamedView);
+    if (view == nullptr) return;
+    KSDKNamedViewData data;
+    KSDKInitNamedViewData(&data);
+    const KSDKHandle shown[] = {datum.get()};
+    data.name = "Front";
+    data.hasView = 1;
+    data.shownObjects = shown;
+    data.shownCount = 1;
+    KSDKSetNamedViewData(view, &data);
+    KSDKNamedViewRecordVisibility(view);
+    KSDKNamedViewRecordLevelState(view);
+    KSDKFinishNamedView(view);
+    const KSDKHandle members[] = {datum.get(), view};
+    const KSDKHandle group = KSDKCreateGroup(members, 2, "Datums");
+    KSDKSetGroupName(group, "Datum features");
+    // The tab-state functions catch nothing either.
+    try {
+        KSDKRestoreOrvantaTabState(KSDKGetOrvantaTabStateAndRestoreMcamTabs());
+    } catch (const std::bad_alloc&) {
+    }
+}
+
+TEST(AllocationFailure, NamedViewsGroupsAndTabs) { FailEachAllocation(BuildNamedViewAndGroup); }
+
+}  // namespace
