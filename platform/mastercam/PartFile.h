@@ -1,0 +1,50 @@
+// Part files: a host database written as JSON (entities, memory tables and
+// level state), read into the host stand-in so the library can run on it.
+//
+// { "entities": [ { "type": "note", "text": "~M01|...", "basePoint": [x, y, z],
+//                   "memoryTable": 7 }, { "type": "line" } ],
+//   "memoryTables": { "7": "line one\r\nline two" },
+//   "levels": { "active": [1, 2], "visible": [1], "main": 1 } }
+//
+// Texts are UTF-8 in the file and UTF-16 in the host. A part file is checked
+// whole before anything reaches the host: a malformed one loads nothing.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/mastercam/HostStandIn.h"
+
+namespace partfile {
+
+// Names the place (entity index, field) where the part file went wrong.
+class PartFileError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+struct Entity {
+    standin::host::EntityType type = standin::host::EntityType::Other;
+    // Meaningful for notes only.
+    standin::host::NoteData note;
+};
+
+struct Part {
+    std::vector<Entity> entities;
+    std::map<std::int32_t, WString> memoryTables;
+    std::optional<standin::host::Levels> levels;
+};
+
+// Parses and checks a part file's text; touches no host state.
+Part Parse(std::string_view text);
+// Reads a file and parses it; an unreadable file is a PartFileError too.
+Part ReadFile(const std::string& path);
+// Adds the part's entities, tables and levels to the host stand-in.
+void Load(const Part& part);
+
+}  // namespace partfile
