@@ -1,6 +1,5 @@
-// The two-step level query against hosts that answer oddly.
+// The two-step level query against a scripted host.
 #include <stdexcept>
-#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -8,53 +7,39 @@
 
 namespace {
 
-// A scripted host: what it reports for the count query, what it writes into
-// the count when filling, and the calls it saw.
+// What the host reports for the count, what it writes into the count when
+// filling, and the counts it was given.
 struct Script {
-    std::int32_t reported = 0;
-    std::int32_t writtenWhenFilling = 0;
-    std::vector<std::int32_t> countsSeen;
-    int fills = 0;
+    std::int32_t reported;
+    std::int32_t writtenWhenFilling;
+    std::vector<std::int32_t> seen;
 };
-
 Script script;
 
 void ScriptedQuery(std::int32_t* count, std::int32_t* levels) {
-    script.countsSeen.push_back(*count);
-    if (levels == nullptr) {
-        *count = script.reported;
-        return;
+    script.seen.push_back(*count);
+    if (levels != nullptr) {
+        for (std::int32_t i = 0; i < script.reported; ++i) levels[i] = 100 + i;
     }
-    ++script.fills;
-    for (std::int32_t i = 0; i < script.reported; ++i) levels[i] = 100 + i;
-    *count = script.writtenWhenFilling;
+    *count = levels == nullptr ? script.reported : script.writtenWhenFilling;
 }
 
-class LevelQueryTest : public ::testing::Test {
-protected:
-    void SetUp() override { script = Script{}; }
-};
-
-TEST_F(LevelQueryTest, TheListKeepsTheLengthOfTheCountQuery) {
-    script.reported = 3;
-    script.writtenWhenFilling = 1;
-    std::int32_t count = 42;  // left over from an earlier query
+TEST(LevelQuery, TheListKeepsTheLengthOfTheCountQuery) {
+    script = {3, 1, {}};
+    std::int32_t count = 42;  // left by an earlier query
     EXPECT_EQ(sdk::view::QueryLevels(ScriptedQuery, count), (std::vector<std::int32_t>{100, 101, 102}));
-    EXPECT_EQ(script.countsSeen, (std::vector<std::int32_t>{42, 3}));
-    EXPECT_EQ(count, 1);  // what the host wrote last, for the next query
-}
+    EXPECT_EQ(script.seen, (std::vector<std::int32_t>{42, 3}));
+    EXPECT_EQ(count, 1);
 
-TEST_F(LevelQueryTest, NoLevelsMeansNoSecondCall) {
-    std::int32_t count = 0;
-    EXPECT_TRUE(sdk::view::QueryLevels(ScriptedQuery, count).empty());
-    EXPECT_EQ(script.fills, 0);
-}
-
-TEST_F(LevelQueryTest, ANegativeCountIsRefusedBeforeFilling) {
-    script.reported = -2;
-    std::int32_t count = 0;
-    EXPECT_THROW(sdk::view::QueryLevels(ScriptedQuery, count), std::length_error);
-    EXPECT_EQ(script.fills, 0);
+    for (const std::int32_t reported : {0, -2}) {
+        script = {reported, 5, {}};
+        if (reported < 0) {
+            EXPECT_THROW(sdk::view::QueryLevels(ScriptedQuery, count), std::length_error);
+        } else {
+            EXPECT_TRUE(sdk::view::QueryLevels(ScriptedQuery, count).empty());
+        }
+        EXPECT_EQ(script.seen.size(), 1u) << "no filling call for " << reported;
+    }
 }
 
 }  // namespace
