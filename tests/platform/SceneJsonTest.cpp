@@ -1,0 +1,153 @@
+// The scene JSON: every attribute of known objects, in scene order, with
+// UTF-8 texts, and the scene's undo points and repaint count.
+#include <boost/make_shared.hpp>
+#include <gtest/gtest.h>
+
+#include "host/kscene/KMBD.h"
+#include "host/kscene/KScene.h"
+#include "platform/kscene/KSceneStandIn.h"
+#include "platform/kscene/SceneJson.h"
+#include "tests/support/StandIns.h"
+
+namespace scenejson_test {
+
+// A scene object no writer knows.
+class Marker : public KSceneObject {};
+
+namespace {
+
+using nlohmann::json;
+
+class SceneJson : public testing_support::FreshHost {
+protected:
+    static json Written() { return json::parse(scenejson::SceneJsonText()); }
+};
+
+boost::shared_ptr<KMBDTicket> FilledTicket() {
+    auto ticket = boost::make_shared<KMBDTicket>();
+    ticket->SetName(u"FCF \u00d8");
+    ticket->showName = true;
+    ticket->SetAnchorPoint({1, 2, 3});
+    ticket->text2 = {true, u"joined"};
+    ticket->text5 = {false, u"kept"};
+    ticket->option1 = 7;
+    auto target = boost::make_shared<KMBDTarget>();
+    target->SetTargetPoint(p_3d{4, 5, 6});
+    target->SetGroupId(5);
+    target->SetEntityId(12);
+    target->targetId4 = -1;
+    ticket->AddTarget(target);
+    auto frame = ticket->AddSubFrame();
+    frame->symbolText = u"\uFFC9";
+    auto control = frame->AddControl();
+    control->toleranceText = u"\uFFDC 0.05 \uFFED";
+    control->datumRef2Text = u"B\uFFEC";
+    ticket->AddWitnessSegment({0, 0, 0}, {1, 1, 1});
+    return ticket;
+}
+
+TEST_F(SceneJson, AnnotationCarriesEveryAttribute) {
+    KD::GetScene()->AddObject(FilledTicket());
+    const json object = Written()["objects"].at(0);
+    EXPECT_EQ(object["class"], "KMBDTicket");
+    EXPECT_EQ(object["saved"], true);
+    EXPECT_EQ(object["name"], "FCF \xC3\x98");
+    EXPECT_EQ(object["showName"], true);
+    EXPECT_EQ(object["anchorPoint"], json::array({1.0, 2.0, 3.0}));
+    EXPECT_EQ(object["text2"], (json{{"enabled", true}, {"text", "joined"}}));
+    EXPECT_EQ(object["text5"], (json{{"enabled", false}, {"text", "kept"}}));
+    EXPECT_EQ(object["text1"]["enabled"], false);
+    EXPECT_EQ(object["option1"], 7);
+    EXPECT_FALSE(object.contains("dimensionText1"));
+    EXPECT_FALSE(object.contains("datumTargetText"));
+
+    const json& target = object["targets"].at(0);
+    EXPECT_EQ(target["targetPoint"], json::array({4.0, 5.0, 6.0}));
+    EXPECT_EQ(target["groupId"], 5);
+    EXPECT_EQ(target["entityId"], 12);
+    EXPECT_EQ(target["targetId4"], -1);
+    EXPECT_EQ(target["targetOption"], false);
+
+    const json& frame = object["subFrames"].at(0);
+    EXPECT_EQ(frame["symbolText"], "\xEF\xBF\x89");  // U+FFC9 as itself
+    const json& control = frame["controls"].at(0);
+    EXPECT_EQ(control["toleranceText"], "\xEF\xBF\x9C 0.05 \xEF\xBF\xAD");
+    EXPECT_EQ(control["datumRef1Text"], "");
+    EXPECT_EQ(control["datumRef2Text"], "B\xEF\xBF\xAC");
+
+    EXPECT_EQ(object["witnessSegments"],
+              json::array({{{"start", {0.0, 0.0, 0.0}}, {"end", {1.0, 1.0, 1.0}}}}));
+    EXPECT_TRUE(object["mainBalloon"].is_null());
+}
+
+TEST_F(SceneJson, KindsAddTheirOwnAttributes) {
+    auto target = boost::make_shared<KMBDDatumTarget>();
+    target->datumTargetText = u"AREA";
+    auto dimension = boost::make_shared<KMBD2PtDimension>();
+    dimension->dimensionText1 = {true, u"D1"};
+    dimension->dimensionText2 = u"50.8000";
+    dimension->dimensionText3 = u"2.5000";
+    dimension->dimensionNumber1 = -3;
+    dimension->dimensionNumber2 = 42;
+    auto balloon = boost::make_shared<KMBDBalloon>();
+    balloon->text = u"7";
+    dimension->SetMainBalloon(balloon);
+    dimension->SetSubBalloon(0, balloon);
+    KD::GetScene()->AddObject(target);
+    KD::GetScene()->AddObject(dimension);
+    const json objects = Written()["objects"];
+    EXPECT_EQ(objects[0]["class"], "KMBDDatumTarget");
+    EXPECT_EQ(objects[0]["datumTargetText"], "AREA");
+    EXPECT_EQ(objects[1]["class"], "KMBD2PtDimension");
+    EXPECT_EQ(objects[1]["dimensionText1"], (json{{"enabled", true}, {"text", "D1"}}));
+    EXPECT_EQ(objects[1]["dimensionText2"], "50.8000");
+    EXPECT_EQ(objects[1]["dimensionText3"], "2.5000");
+    EXPECT_EQ(objects[1]["dimensionNumber1"], -3);
+    EXPECT_EQ(objects[1]["dimensionNumber2"], 42);
+    EXPECT_EQ(objects[1]["mainBalloon"], (json{{"text", "7"}}));
+    EXPECT_EQ(objects[1]["subBalloons"], json::array({{{"text", "7"}, {"row", 0}}}));
+}
+
+TEST_F(SceneJson, ObjectsKeepSceneOrderAndSavedState) {
+    KScene& scene = *KD::GetScene();
+    scene.AddUnsavableObject(boost::make_shared<KMBDNote>());
+    scene.AddObject(boost::make_shared<KMBDAngleDimension>());
+    auto marker = boost::make_shared<Marker>();
+    marker->SetName(u"m");
+    marker->visible = 0;
+    scene.AddObject(marker);
+    scene.AddObject(boost::make_shared<KMBDDatum>());
+    const json objects = Written()["objects"];
+    ASSERT_EQ(objects.size(), 4u);
+    const char* classes[] = {"KMBDNote", "KMBDAngleDimension", "scenejson_test::Marker", "KMBDDatum"};
+    const bool saved[] = {false, true, true, true};
+    for (std::size_t i = 0; i < objects.size(); ++i) {
+        EXPECT_EQ(objects[i]["class"], classes[i]) << i;
+        EXPECT_EQ(objects[i]["saved"], saved[i]) << i;
+    }
+    EXPECT_EQ(objects[2]["name"], "m");
+    EXPECT_EQ(objects[2]["visible"], false);
+    EXPECT_EQ(objects[3]["visible"], true);
+}
+
+TEST_F(SceneJson, SceneRecordsUndoPointsAndRepaints) {
+    KD::SetUndoPoint("Import MBD");
+    KD::SetUndoPoint("Import Named View");
+    repaint_graphics();
+    repaint_graphics();
+    const json scene = Written();
+    EXPECT_EQ(scene["undoPoints"], json::array({"Import MBD", "Import Named View"}));
+    EXPECT_EQ(scene["repaints"], 2);
+    EXPECT_EQ(scene["objects"], json::array());
+    EXPECT_TRUE(scene["groups"].is_array());
+}
+
+TEST_F(SceneJson, LoneSurrogatesBecomeReplacementCharacters) {
+    auto datum = boost::make_shared<KMBDDatum>();
+    datum->SetName(WString(1, char16_t(0xD800)) + u"A");
+    KD::GetScene()->AddObject(datum);
+    EXPECT_EQ(Written()["objects"][0]["name"], "\xEF\xBF\xBD" "A");
+}
+
+}  // namespace
+}  // namespace scenejson_test
