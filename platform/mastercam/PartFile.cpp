@@ -176,8 +176,9 @@ standin::host::Levels ParseLevels(const json& value) {
 json ParseJson(std::string_view text) {
     try {
         return json::parse(text.begin(), text.end());
-    } catch (const json::parse_error& error) {
-        // Keep the parser's own place ("at line 3, column 7: ...") without its tag.
+    } catch (const json::exception& error) {
+        // Syntax errors and numbers too large for a double alike. Keep the
+        // parser's own place ("at line 3, column 7: ...") without its tag.
         const std::string what = error.what();
         const auto tagEnd = what.find("] ");
         Fail("part file", "not valid JSON: " +

@@ -46,6 +46,8 @@ struct Malformed {
 const Malformed kMalformed[] = {
     {"not JSON", "{\"entities\": [", "part file: not valid JSON"},
     {"bad UTF-8", "{\"entities\": [{\"type\": \"note\", \"text\": \"\xC3\"}]}", "part file: not valid JSON"},
+    {"number beyond a double", "{\"entities\": [], \"levels\": {\"main\": 1e3112}}",
+     "part file: not valid JSON"},
     {"not an object", "[]", "part file: must be a JSON object"},
     {"no entities", "{}", "part file: \"entities\" is missing"},
     {"unknown top field", "{\"entities\": [], \"entitys\": []}", "part file: unknown field \"entitys\""},
