@@ -1,0 +1,77 @@
+#include "import/RecordLines.h"
+
+#include <algorithm>
+
+namespace noteimport {
+namespace {
+
+constexpr WCHAR kCarriageReturn = u'\r';
+constexpr WCHAR kLineFeed = u'\n';
+constexpr WCHAR kFieldSeparator = u'|';
+// Lines are at most 999 units, so any field fits with its terminator.
+constexpr std::size_t kFieldBuffer = RecordLimits::kLine + 1;
+// Typical records have a handful of lines; reserving avoids regrowth.
+constexpr std::size_t kExpectedLines = 16;
+
+// A zero-terminated copy of a field for the C-runtime readers.
+struct TerminatedField {
+    explicit TerminatedField(WStringView text) {
+        const std::size_t length = std::min(text.size(), kFieldBuffer - 1);
+        std::copy_n(text.data(), length, chars.data());
+        chars[length] = 0;
+    }
+    std::array<WCHAR, kFieldBuffer> chars;
+};
+
+}  // namespace
+
+RecordLines::RecordLines(WStringView text) {
+    m_lines.reserve(kExpectedLines);
+    if (text.find(kLineFeed) == WStringView::npos) {
+        Split(text);
+        return;
+    }
+    m_cleaned.reserve(text.size());
+    for (const WCHAR c : text) {
+        if (c != kLineFeed) m_cleaned.push_back(c);
+    }
+    Split(m_cleaned);
+}
+
+void RecordLines::Split(WStringView text) {
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find(kCarriageReturn, start);
+        if (end == WStringView::npos) end = text.size();
+        // Over-long lines are cut rather than refused: the rest of the
+        // record is still readable.
+        if (end > start) m_lines.push_back(text.substr(start, std::min(end - start, RecordLimits::kLine)));
+        start = end + 1;
+    }
+}
+
+LineFields::LineFields(WStringView line) {
+    std::size_t start = 0;
+    for (std::size_t n = 0; n < kMaxFields; ++n) {
+        const std::size_t end = line.find(kFieldSeparator, start);
+        if (end == WStringView::npos) {
+            m_fields[n] = line.substr(start);
+            return;
+        }
+        m_fields[n] = line.substr(start, end - start);
+        start = end + 1;
+    }
+}
+
+WString LineFields::Text(std::size_t n, std::size_t limit) const {
+    // Over-long texts are cut to their limit rather than refused.
+    return WString((*this)[n].substr(0, limit));
+}
+
+std::int32_t LineFields::Integer(std::size_t n) const { return WideInteger((*this)[n]); }
+
+std::int32_t WideInteger(WStringView text) { return _wtoi(TerminatedField(text).chars.data()); }
+
+double WideDouble(WStringView text) { return _wtof(TerminatedField(text).chars.data()); }
+
+}  // namespace noteimport
