@@ -45,7 +45,7 @@ void RecordLines::Split(WStringView text) {
         if (end == WStringView::npos) end = text.size();
         // Over-long lines are cut rather than refused: the rest of the
         // record is still readable.
-        if (end > start) m_lines.push_back(text.substr(start, std::min(end - start, RecordLimits::kLine)));
+        if (end > start) m_lines.push_back({text.substr(start, std::min(end - start, RecordLimits::kLine))});
         start = end + 1;
     }
 }

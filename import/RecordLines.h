@@ -19,14 +19,19 @@ public:
     RecordLines& operator=(const RecordLines&) = delete;
 
     std::size_t size() const { return m_lines.size(); }
-    WStringView operator[](std::size_t index) const { return m_lines[index]; }
+    WStringView operator[](std::size_t index) const { return m_lines[index].text; }
 
 private:
+    // A type of the library's own, so the vector's code stays inside it.
+    struct Line {
+        WStringView text;
+    };
+
     void Split(WStringView text);
 
     // Only made when the text holds line feeds.
     WString m_cleaned;
-    std::vector<WStringView> m_lines;
+    std::vector<Line> m_lines;
 };
 
 // The positional fields of a line: field n is the text after the n-th '|'.

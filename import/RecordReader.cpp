@@ -39,7 +39,7 @@ public:
     Reader(WStringView text, NoteRecord& record) : m_lines(text), m_record(record) {}
 
     std::optional<Refusal> Read() {
-        if (m_lines.size() == 0) return Refusal{RefusalReason::NoLines, LineNumber(kHeaderLine)};
+        if (m_lines.size() == 0) return Refusal{RefusalReason::NoLines};
         ReadHeaderLine(m_lines[kHeaderLine], m_record);
         if (m_lines.size() <= kSettingsLine) return Refusal{RefusalReason::NoSettingsLine, LineNumber(kSettingsLine)};
         const WStringView settings = m_lines[kSettingsLine];
@@ -82,7 +82,8 @@ private:
             return std::nullopt;
         }
         if (m_lines.size() < m_next + kDimensionValueLines) {
-            return Refusal{RefusalReason::MissingDimensionLines, LineNumber(m_lines.size())};
+            // Placed at the label line, where the missing group begins.
+            return Refusal{RefusalReason::MissingDimensionLines, LineNumber(m_next)};
         }
         ReadDimensionLabel(NextLine(), dimension);
         ReadDimensionValues(NextLine(), dimension);

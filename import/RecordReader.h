@@ -132,8 +132,9 @@ enum class RefusalReason : std::uint8_t {
 struct Refusal {
     RefusalReason reason = RefusalReason::NoLines;
     // 1-based number of the line concerned, counted as the record counts its
-    // lines (blank lines do not count); for a missing line, the number it
-    // would have had. 0 when no line is concerned.
+    // lines (blank lines do not count); for missing lines, the number the
+    // first of them would have had. 0 when no line is concerned (no note, no
+    // table data, no line at all).
     std::int32_t line = 0;
     // For the wrong-line-code reasons: the code demanded and the code found.
     // For UnknownSettingsLayout, foundCode is the layout number found.

@@ -1,0 +1,56 @@
+// Arbitrary text as the record of a recorded note: the importer must never
+// crash, and it adds an object only for a record the reader accepts.
+#include <cstdint>
+#include <cstdlib>
+
+#include "host/kscene/KMBD.h"
+#include "import/Draftlifter.h"
+#include "import/RecordReader.h"
+#include "platform/kscene/KSceneStandIn.h"
+#include "platform/mastercam/HostStandIn.h"
+
+namespace {
+
+constexpr std::int32_t kTable = 1;
+constexpr std::uint8_t kRawUnit = 0xF0;
+constexpr std::size_t kMaxObjects = 1;
+
+void Require(bool condition) {
+    if (!condition) std::abort();
+}
+
+// Bytes widen one to one, so seeds stay readable; a byte from 0xF0 up
+// introduces one raw code unit in the next two bytes (high byte first), for
+// symbol characters, surrogates and the rest of UTF-16.
+WString RecordText(const std::uint8_t* data, std::size_t size) {
+    WString text;
+    text.reserve(size);
+    for (std::size_t i = 0; i < size; ++i) {
+        if (data[i] >= kRawUnit && i + 2 < size) {
+            text.push_back(static_cast<WCHAR>((data[i + 1] << 8) | data[i + 2]));
+            i += 2;
+        } else {
+            text.push_back(data[i]);
+        }
+    }
+    return text;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    standin::host::Reset();
+    standin::kscene::Reset();
+    standin::host::SetMemoryTable(kTable, RecordText(data, size));
+    ent record{};
+    record.id = standin::host::AddNote({u"~M01|", {1.0, 2.0, 3.0}, kTable});
+
+    const noteimport::RecordReading reading = noteimport::ReadNoteRecord(record);
+    const bool imported = Draftlifter().ImportNote(record);
+    const auto& entries = standin::kscene::Scene().impl().entries;
+    Require(imported == reading.Decoded());
+    Require(imported ? entries.size() <= kMaxObjects : entries.empty());
+    if (!imported) Require(reading.refusal->line >= 0);
+    for (const auto& entry : entries) Require(dynamic_cast<const KMBDBase*>(entry.object.get()) != nullptr);
+    return 0;
+}
