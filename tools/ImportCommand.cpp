@@ -4,6 +4,7 @@
 
 #include "platform/kscene/SceneJson.h"
 #include "tools/Commands.h"
+#include "tools/RecordCheck.h"
 #include "tools/Session.h"
 
 namespace draftlift_tool {
@@ -25,7 +26,8 @@ public:
                 std::cout << scenejson::SceneJsonText() << '\n';
             } else {
                 std::cout << "imported " << summary.annotations << " annotations from "
-                          << summary.recordedNotes << " recorded notes\n";
+                          << summary.recordedNotes << " recorded notes, "
+                          << RefusedRecords().size() << " refused\n";
             }
             return kExitSuccess;
         } catch (const partfile::PartFileError& error) {
