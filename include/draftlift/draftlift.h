@@ -45,6 +45,214 @@ typedef void* KSDKHandle;
 
 /* ---- MBD annotations (interface version 2.7) ------------------------- */
 /* @annotation-section-begin */
+
+/* Interface version of the annotation functions. */
+enum { KSDK_MBD_VERSION_MAJOR = 2, KSDK_MBD_VERSION_MINOR = 7 };
+
+/* The annotation kinds KSDKCreateMbd makes. */
+typedef enum KSDKMbdKind {
+    KSDK_MBD_FEATURE_CONTROL_FRAME = 0,
+    KSDK_MBD_DATUM = 1,
+    KSDK_MBD_DATUM_TARGET = 2,
+    KSDK_MBD_TWO_POINT_DIMENSION = 3,
+    KSDK_MBD_ANGLE_DIMENSION = 4,
+    KSDK_MBD_NOTE = 5,
+    KSDK_MBD_RADIUS_DIMENSION = 6,
+    KSDK_MBD_DIAMETER_DIMENSION = 7
+} KSDKMbdKind;
+
+/* A point in scene coordinates. */
+typedef struct KSDKPoint3 {
+    double x;
+    double y;
+    double z;
+} KSDKPoint3;
+
+KSDK_LAYOUT_CHECK(sizeof(KSDKPoint3) == 24, point3_size);
+KSDK_LAYOUT_CHECK(offsetof(KSDKPoint3, x) == 0, point3_x);
+KSDK_LAYOUT_CHECK(offsetof(KSDKPoint3, y) == 8, point3_y);
+KSDK_LAYOUT_CHECK(offsetof(KSDKPoint3, z) == 16, point3_z);
+
+/* Texts in the records below are zero-terminated narrow strings; null means
+ * "not given". Names use the active ANSI code page; every other text may hold
+ * symbol characters from KSDKGetSymbolChar. */
+
+/* Anchor point and name of any annotation. */
+typedef struct KSDKCommonData {
+    KSDKPoint3 anchorPoint;
+    const char* name;
+} KSDKCommonData;
+
+KSDK_LAYOUT_CHECK(sizeof(KSDKCommonData) == 32, common_data_size);
+KSDK_LAYOUT_CHECK(offsetof(KSDKCommonData, anchorPoint) == 0, common_data_anchor);
+KSDK_LAYOUT_CHECK(offsetof(KSDKCommonData, name) == 24, common_data_name);
+
+/* The flagged texts of any annotation: a given text is enabled and stored,
+ * a missing one is disabled and keeps its stored text. */
+typedef struct KSDKMbdData {
+    const char* text1;
+    const char* text2;
+    const char* text3;
+    const char* datumLabel;
+    const char* text5;
+    uint8_t option1;
+} KSDKMbdData;
+
+KSDK_LAYOUT_CHECK(sizeof(KSDKMbdData) == 48, mbd_data_size);
+KSDK_LAYOUT_CHECK(offsetof(KSDKMbdData, text1) == 0, mbd_data_text1);
+KSDK_LAYOUT_CHECK(offsetof(KSDKMbdData, text2) == 8, mbd_data_text2);
+KSDK_LAYOUT_CHECK(offsetof(KSDKMbdData, text3) == 16, mbd_data_text3);
+KSDK_LAYOUT_CHECK(offsetof(KSDKMbdData, datumLabel) == 24, mbd_data_datum_label);
+KSDK_LAYOUT_CHECK(offsetof(KSDKMbdData, text5) == 32, mbd_data_text5);
+KSDK_LAYOUT_CHECK(offsetof(KSDKMbdData, option1) == 40, mbd_data_option1);
+
+/* Two more option bytes; there is no Init function for it. */
+typedef struct KSDKMbdDataExtra {
+    uint8_t option2;
+    uint8_t option3;
+} KSDKMbdDataExtra;
+
+KSDK_LAYOUT_CHECK(sizeof(KSDKMbdDataExtra) == 2, mbd_data_extra_size);
+KSDK_LAYOUT_CHECK(offsetof(KSDKMbdDataExtra, option2) == 0, mbd_data_extra_option2);
+KSDK_LAYOUT_CHECK(offsetof(KSDKMbdDataExtra, option3) == 1, mbd_data_extra_option3);
+
+/* Datums and datum targets; only a datum target takes datumTargetText. */
+typedef struct KSDKDatumData {
+    const char* datumLabel;
+    const char* datumTargetText;
+} KSDKDatumData;
+
+KSDK_LAYOUT_CHECK(sizeof(KSDKDatumData) == 16, datum_data_size);
+KSDK_LAYOUT_CHECK(offsetof(KSDKDatumData, datumLabel) == 0, datum_data_label);
+KSDK_LAYOUT_CHECK(offsetof(KSDKDatumData, datumTargetText) == 8, datum_data_target_text);
+
+/* The four dimension kinds. Both numbers are always written. */
+typedef struct KSDKDimensionData {
+    int32_t dimensionNumber1;
+    const char* dimensionText1;
+    const char* dimensionText2;
+    const char* dimensionText3;
+    int32_t dimensionNumber2;
+    const char* text2;
+} KSDKDimensionData;
+
+KSDK_LAYOUT_CHECK(sizeof(KSDKDimensionData) == 48, dimension_data_size);
+KSDK_LAYOUT_CHECK(offsetof(KSDKDimensionData, dimensionNumber1) == 0, dimension_data_number1);
+KSDK_LAYOUT_CHECK(offsetof(KSDKDimensionData, dimensionText1) == 8, dimension_data_text1);
+KSDK_LAYOUT_CHECK(offsetof(KSDKDimensionData, dimensionText2) == 16, dimension_data_text2);
+KSDK_LAYOUT_CHECK(offsetof(KSDKDimensionData, dimensionText3) == 24, dimension_data_text3);
+KSDK_LAYOUT_CHECK(offsetof(KSDKDimensionData, dimensionNumber2) == 32, dimension_data_number2);
+KSDK_LAYOUT_CHECK(offsetof(KSDKDimensionData, text2) == 40, dimension_data_mbd_text2);
+
+/* A target point. An id of -1 leaves the target's id as it is; targetId4 is
+ * written only together with targetId3. */
+typedef struct KSDKTargetPtData {
+    uint8_t targetOption;
+    KSDKPoint3 targetPoint;
+    int32_t targetId1;
+    int32_t targetId2;
+    int32_t targetId3;
+    int32_t targetId4;
+} KSDKTargetPtData;
+
+KSDK_LAYOUT_CHECK(sizeof(KSDKTargetPtData) == 48, target_data_size);
+KSDK_LAYOUT_CHECK(offsetof(KSDKTargetPtData, targetOption) == 0, target_data_option);
+KSDK_LAYOUT_CHECK(offsetof(KSDKTargetPtData, targetPoint) == 8, target_data_point);
+KSDK_LAYOUT_CHECK(offsetof(KSDKTargetPtData, targetId1) == 32, target_data_id1);
+KSDK_LAYOUT_CHECK(offsetof(KSDKTargetPtData, targetId2) == 36, target_data_id2);
+KSDK_LAYOUT_CHECK(offsetof(KSDKTargetPtData, targetId3) == 40, target_data_id3);
+KSDK_LAYOUT_CHECK(offsetof(KSDKTargetPtData, targetId4) == 44, target_data_id4);
+
+/* The compartments of one control of a feature control frame; a missing
+ * text leaves the control's text as it is. */
+typedef struct KSDKControlData {
+    const char* toleranceText;
+    const char* datumRef1Text;
+    const char* datumRef2Text;
+    const char* datumRef3Text;
+    const char* controlText5;
+} KSDKControlData;
+
+KSDK_LAYOUT_CHECK(sizeof(KSDKControlData) == 40, control_data_size);
+KSDK_LAYOUT_CHECK(offsetof(KSDKControlData, toleranceText) == 0, control_data_tolerance);
+KSDK_LAYOUT_CHECK(offsetof(KSDKControlData, datumRef1Text) == 8, control_data_ref1);
+KSDK_LAYOUT_CHECK(offsetof(KSDKControlData, datumRef2Text) == 16, control_data_ref2);
+KSDK_LAYOUT_CHECK(offsetof(KSDKControlData, datumRef3Text) == 24, control_data_ref3);
+KSDK_LAYOUT_CHECK(offsetof(KSDKControlData, controlText5) == 32, control_data_text5);
+
+/* One witness segment; there is no Init function for it. */
+typedef struct KSDKWitnessSegment {
+    KSDKPoint3 start;
+    KSDKPoint3 end;
+} KSDKWitnessSegment;
+
+KSDK_LAYOUT_CHECK(sizeof(KSDKWitnessSegment) == 48, witness_segment_size);
+KSDK_LAYOUT_CHECK(offsetof(KSDKWitnessSegment, start) == 0, witness_segment_start);
+KSDK_LAYOUT_CHECK(offsetof(KSDKWitnessSegment, end) == 24, witness_segment_end);
+
+/* A balloon's text; null leaves the text as it is. */
+typedef struct KSDKMbdBalloonData {
+    const char* text;
+} KSDKMbdBalloonData;
+
+KSDK_LAYOUT_CHECK(sizeof(KSDKMbdBalloonData) == 8, balloon_data_size);
+KSDK_LAYOUT_CHECK(offsetof(KSDKMbdBalloonData, text) == 0, balloon_data_text);
+
+/* Lifecycle: create (the annotation is in the scene from then on), fill in
+ * any order, finish (change notice and the "Import MBD" undo point). */
+KSDK_API int32_t KSDKGetMbdVersion(void);
+KSDK_API int32_t KSDKGetMbdMinorVersion(void);
+/* Annotations created while set are shown but never saved. Returns the
+ * previous value so that a caller can put it back. */
+KSDK_API bool KSDKSetCreateTempMbd(bool temporary);
+KSDK_API bool KSDKGetCreateTempMbd(void);
+/* A KSDKMbdKind; 0 for any other number or without a scene. Failures of the
+ * scene library reach the caller. */
+KSDK_API KSDKHandle KSDKCreateMbd(int32_t kind);
+KSDK_API void KSDKFinishMbd(KSDKHandle annotation);
+/* The character that stands for a scene MBD symbol inside texts. */
+KSDK_API char KSDKGetSymbolChar(int32_t symbol);
+/* Clears the whole scene database: every handle is gone afterwards. */
+KSDK_API bool KSDKClearOrvantaDatabase(void);
+
+/* Records. Init writes the defaults (nothing for null); Set does nothing
+ * for a null handle or record, or for a handle of the wrong kind. */
+KSDK_API void KSDKInitCommonData(KSDKCommonData* data);
+KSDK_API void KSDKSetCommonData(KSDKHandle annotation, const KSDKCommonData* data);
+KSDK_API void KSDKInitMbdData(KSDKMbdData* data);
+KSDK_API void KSDKSetMbdData(KSDKHandle annotation, const KSDKMbdData* data);
+KSDK_API void KSDKSetMbdDataExtra(KSDKHandle annotation, const KSDKMbdDataExtra* data);
+KSDK_API void KSDKInitDatumData(KSDKDatumData* data);
+KSDK_API void KSDKSetDatumData(KSDKHandle datum, const KSDKDatumData* data);
+KSDK_API void KSDKInitDimensionData(KSDKDimensionData* data);
+KSDK_API void KSDKSetDimensionData(KSDKHandle dimension, const KSDKDimensionData* data);
+
+/* Targets, sub-frames, controls and witness segments. Target, sub-frame and
+ * control handles are not checked: pass only what the Add functions gave. */
+KSDK_API KSDKHandle KSDKAddTarget(KSDKHandle annotation);
+KSDK_API void KSDKInitTargetPtData(KSDKTargetPtData* data);
+KSDK_API void KSDKSetTargetPtData(KSDKHandle target, const KSDKTargetPtData* data);
+KSDK_API KSDKHandle KSDKAddFrame(KSDKHandle annotation);
+/* The sub-frame's characteristic symbol, normally from KSDKGetSymbolChar. */
+KSDK_API void KSDKSetFrameSymbol(KSDKHandle subFrame, char symbol);
+KSDK_API KSDKHandle KSDKAddControlToFrame(KSDKHandle subFrame);
+KSDK_API void KSDKInitControlData(KSDKControlData* data);
+KSDK_API void KSDKSetControlData(KSDKHandle control, const KSDKControlData* data);
+KSDK_API void KSDKAddWitnessSegment(KSDKHandle annotation, const KSDKWitnessSegment* segment);
+KSDK_API void KSDKDeleteWitnessLines(KSDKHandle annotation);
+
+/* Balloons: a main balloon and one per balloon row, rows 0 to n - 1 where n
+ * is KSDKGetNumberOfPossibleSubBalloons. The record may be null. */
+KSDK_API void KSDKInitMbdBalloonData(KSDKMbdBalloonData* data);
+KSDK_API void KSDKSetMbdBalloonData(KSDKHandle balloon, const KSDKMbdBalloonData* data);
+KSDK_API KSDKHandle KSDKCreateMainBalloon(KSDKHandle annotation, const KSDKMbdBalloonData* data);
+KSDK_API KSDKHandle KSDKCreateSubBalloon(KSDKHandle annotation, int32_t row,
+                                         const KSDKMbdBalloonData* data);
+/* -1 for anything but an annotation. */
+KSDK_API int32_t KSDKGetNumberOfPossibleSubBalloons(KSDKHandle annotation);
+/* false for anything but an annotation. */
+KSDK_API bool KSDKIsBalloonRowVisible(KSDKHandle annotation, uint64_t row);
+
 /* @annotation-section-end */
 
 /* ---- Named views, visibility, levels, groups and tab state ----------- */

@@ -1,0 +1,117 @@
+// Balloons: main balloon, balloon rows and their counts per kind, texts,
+// and that balloons do not announce themselves to the scene.
+#include <cstdint>
+
+#include "tests/sdk/annotation/AnnotationFixture.h"
+
+namespace annotation_tests {
+namespace {
+
+using Balloons = AnnotationTest;
+
+const KMBDBalloon& BalloonAt(KSDKHandle handle) { return *static_cast<const KMBDBalloon*>(handle); }
+
+// A frame with `controls[i]` controls in its i-th sub-frame.
+KSDKHandle FrameWith(std::initializer_list<int> controls) {
+    const KSDKHandle frame = KSDKCreateMbd(KSDK_MBD_FEATURE_CONTROL_FRAME);
+    for (const int count : controls) {
+        const KSDKHandle subFrame = KSDKAddFrame(frame);
+        for (int i = 0; i < count; ++i) KSDKAddControlToFrame(subFrame);
+    }
+    return frame;
+}
+
+TEST_F(Balloons, RowCountsPerKind) {
+    EXPECT_EQ(KSDKGetNumberOfPossibleSubBalloons(FrameWith({})), 0);
+    EXPECT_EQ(KSDKGetNumberOfPossibleSubBalloons(FrameWith({1})), 1);
+    EXPECT_EQ(KSDKGetNumberOfPossibleSubBalloons(FrameWith({2, 0, 3})), 5) << "over all sub-frames";
+    for (const KSDKMbdKind kind : kDimensionKinds) {
+        EXPECT_EQ(KSDKGetNumberOfPossibleSubBalloons(Create(kind)), 1) << kind;
+    }
+    for (const KSDKMbdKind kind : {KSDK_MBD_DATUM, KSDK_MBD_DATUM_TARGET, KSDK_MBD_NOTE}) {
+        const KSDKHandle handle = Create(kind);
+        KSDKAddControlToFrame(KSDKAddFrame(handle));
+        EXPECT_EQ(KSDKGetNumberOfPossibleSubBalloons(handle), 0) << kind;
+    }
+}
+
+// Rows run from 0 to n - 1: row n is refused like every row beyond it, and
+// so is a negative row. A refused row leaves no balloon behind.
+TEST_F(Balloons, SubBalloonRowsRunFromZeroToCountMinusOne) {
+    struct Case {
+        KSDKHandle annotation;
+        std::int32_t rows;
+    };
+    const Case kCases[] = {{FrameWith({2, 1}), 3}, {Create(KSDK_MBD_RADIUS_DIMENSION), 1}, {Create(KSDK_MBD_NOTE), 0}};
+    for (const Case& c : kCases) {
+        for (const std::int32_t row : {-1, 0, c.rows - 1, c.rows, c.rows + 1, INT32_MAX, INT32_MIN}) {
+            const bool isRow = row >= 0 && row < c.rows;
+            const std::size_t before = As(c.annotation).SubBalloons().size();
+            const KSDKHandle balloon = KSDKCreateSubBalloon(c.annotation, row, nullptr);
+            EXPECT_EQ(balloon != nullptr, isRow) << "row " << row << " of " << c.rows;
+            if (!isRow) {
+                EXPECT_EQ(As(c.annotation).SubBalloons().size(), before) << "row " << row;
+                continue;
+            }
+            EXPECT_EQ(As(c.annotation).GetSubBalloon(static_cast<std::uint64_t>(row)).get(), balloon);
+            EXPECT_TRUE(KSDKIsBalloonRowVisible(c.annotation, static_cast<std::uint64_t>(row)));
+        }
+    }
+}
+
+TEST_F(Balloons, RowVisibilityFollowsTheRowsBalloon) {
+    const KSDKHandle frame = FrameWith({3});
+    ASSERT_NE(KSDKCreateSubBalloon(frame, 1, nullptr), nullptr);
+    const bool kVisible[] = {false, true, false, false};
+    for (std::uint64_t row = 0; row < 4; ++row) EXPECT_EQ(KSDKIsBalloonRowVisible(frame, row), kVisible[row]) << row;
+    EXPECT_FALSE(KSDKIsBalloonRowVisible(frame, UINT64_MAX));
+}
+
+TEST_F(Balloons, MainBalloonTextsAndDefaults) {
+    const KSDKHandle datum = Create(KSDK_MBD_DATUM);
+    const KSDKHandle plain = KSDKCreateMainBalloon(datum, nullptr);
+    ASSERT_NE(plain, nullptr);
+    EXPECT_EQ(As(datum).MainBalloon().get(), plain);
+    EXPECT_EQ(BalloonAt(plain).text, KMBDBalloon().text) << "the scene library's default text";
+
+    KSDKMbdBalloonData data;
+    data.text = "junk";
+    KSDKInitMbdBalloonData(&data);
+    KSDKInitMbdBalloonData(nullptr);
+    EXPECT_EQ(data.text, nullptr);
+    const KSDKHandle empty = KSDKCreateMainBalloon(datum, &data);
+    EXPECT_EQ(BalloonAt(empty).text, KMBDBalloon().text);
+    EXPECT_EQ(As(datum).MainBalloon().get(), empty) << "the later balloon takes the place";
+
+    const std::string text = WithSymbol(KMBDBase::Symbol20, "12");
+    data.text = text.c_str();
+    const KSDKHandle numbered = KSDKCreateMainBalloon(datum, &data);
+    EXPECT_EQ(BalloonAt(numbered).text, KTextObject::ConvertMBDsymbolText(text));
+    EXPECT_EQ(BalloonAt(numbered).text.substr(1), u"12");
+}
+
+TEST_F(Balloons, SetTextNeedsAText) {
+    const KSDKHandle dimension = Create(KSDK_MBD_DIAMETER_DIMENSION);
+    KSDKMbdBalloonData data = {"7"};
+    const KSDKHandle balloon = KSDKCreateSubBalloon(dimension, 0, &data);
+    EXPECT_EQ(BalloonAt(balloon).text, u"7");
+    KSDKInitMbdBalloonData(&data);
+    KSDKSetMbdBalloonData(balloon, &data);
+    EXPECT_EQ(BalloonAt(balloon).text, u"7");
+    data.text = "8A";
+    KSDKSetMbdBalloonData(balloon, &data);
+    EXPECT_EQ(BalloonAt(balloon).text, u"8A");
+}
+
+TEST_F(Balloons, AreNotAnnouncedToTheScene) {
+    const KSDKHandle frame = FrameWith({1});
+    KSDKFinishMbd(frame);
+    const std::size_t undo = Undo().size();
+    KSDKCreateMainBalloon(frame, nullptr);
+    KSDKCreateSubBalloon(frame, 0, nullptr);
+    EXPECT_EQ(Notices(frame), 1);
+    EXPECT_EQ(Undo().size(), undo);
+}
+
+}  // namespace
+}  // namespace annotation_tests

@@ -1,0 +1,126 @@
+// Creating annotations by kind, temporary (unsaved) annotations, finishing
+// with its undo point, versions, symbol characters and clearing the scene.
+#include <climits>
+#include <set>
+#include <typeindex>
+#include <typeinfo>
+
+#include "tests/sdk/annotation/AnnotationFixture.h"
+
+namespace annotation_tests {
+namespace {
+
+using Lifecycle = AnnotationTest;
+
+const auto& Entries() { return standin::kscene::Scene().impl().entries; }
+
+TEST_F(Lifecycle, VersionIsTwoSeven) {
+    EXPECT_EQ(KSDKGetMbdVersion(), 2);
+    EXPECT_EQ(KSDKGetMbdMinorVersion(), 7);
+}
+
+TEST_F(Lifecycle, EachKindCreatesItsClassSavedInTheScene) {
+    const std::pair<KSDKMbdKind, std::type_index> kKinds[] = {
+        {KSDK_MBD_FEATURE_CONTROL_FRAME, typeid(KMBDTicket)},
+        {KSDK_MBD_DATUM, typeid(KMBDDatum)},
+        {KSDK_MBD_DATUM_TARGET, typeid(KMBDDatumTarget)},
+        {KSDK_MBD_TWO_POINT_DIMENSION, typeid(KMBD2PtDimension)},
+        {KSDK_MBD_ANGLE_DIMENSION, typeid(KMBDAngleDimension)},
+        {KSDK_MBD_NOTE, typeid(KMBDNote)},
+        {KSDK_MBD_RADIUS_DIMENSION, typeid(KMBDRadiusDimension)},
+        {KSDK_MBD_DIAMETER_DIMENSION, typeid(KMBDDiameterDimension)}};
+    for (const auto& [kind, type] : kKinds) {
+        const KSDKHandle handle = Create(kind);
+        ASSERT_FALSE(Entries().empty());
+        const auto& entry = Entries().back();
+        EXPECT_EQ(entry.object.get(), handle) << kind;
+        EXPECT_EQ(std::type_index(typeid(*entry.object)), type) << kind;
+        EXPECT_TRUE(entry.saved) << kind;
+        EXPECT_EQ(Notices(handle), 0) << "creation is not announced";
+    }
+    EXPECT_TRUE(Undo().empty());
+}
+
+TEST_F(Lifecycle, UnknownKindsAndAMissingSceneCreateNothing) {
+    for (const int kind : {8, -1, INT_MIN, INT_MAX}) EXPECT_EQ(KSDKCreateMbd(kind), nullptr) << kind;
+    standin::kscene::SetScenePresent(false);
+    EXPECT_EQ(KSDKCreateMbd(KSDK_MBD_NOTE), nullptr);
+    EXPECT_TRUE(Entries().empty());
+}
+
+TEST_F(Lifecycle, TemporaryAnnotationsAreKeptButNeverSaved) {
+    const KSDKHandle before = Create(KSDK_MBD_DATUM);
+    EXPECT_FALSE(KSDKSetCreateTempMbd(true));
+    EXPECT_TRUE(KSDKGetCreateTempMbd());
+    const KSDKHandle temporary = Create(KSDK_MBD_DATUM);
+    EXPECT_TRUE(KSDKSetCreateTempMbd(false)) << "gives back the value it replaced";
+    EXPECT_FALSE(KSDKGetCreateTempMbd());
+    const KSDKHandle after = Create(KSDK_MBD_NOTE);
+    ASSERT_EQ(Entries().size(), 3u);
+    const std::pair<KSDKHandle, bool> kSaved[] = {{before, true}, {temporary, false}, {after, true}};
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(Entries()[i].object.get(), kSaved[i].first);
+        EXPECT_EQ(Entries()[i].saved, kSaved[i].second) << i;
+    }
+    // Filled and finished like any other.
+    KSDKMbdData data = MbdRecord();
+    data.text1 = "t";
+    KSDKSetMbdData(temporary, &data);
+    EXPECT_TRUE(As(temporary).text1.enabled);
+    KSDKFinishMbd(temporary);
+    EXPECT_EQ(Notices(temporary), 1);
+}
+
+TEST_F(Lifecycle, FinishNotifiesHeldAnnotationsAndAlwaysSetsTheUndoPoint) {
+    const KSDKHandle frame = Create(KSDK_MBD_FEATURE_CONTROL_FRAME);
+    const KSDKHandle target = KSDKAddTarget(frame);
+    struct Case {
+        KSDKHandle handle;
+        int notices;
+    };
+    for (const Case& c : {Case{frame, 1}, Case{frame, 2}, Case{target, 0}}) {
+        KSDKFinishMbd(c.handle);
+        EXPECT_EQ(Notices(c.handle), c.notices);
+        EXPECT_EQ(Undo().back(), "Import MBD");
+    }
+    EXPECT_EQ(Undo().size(), 3u);
+    KSDKFinishMbd(nullptr);
+    EXPECT_EQ(Undo().size(), 3u) << "a null handle sets no undo point";
+    standin::kscene::SetScenePresent(false);
+    KSDKFinishMbd(frame);
+    EXPECT_EQ(Undo().size(), 3u) << "nor does a missing scene";
+    EXPECT_EQ(Notices(frame), 2);
+}
+
+// Each symbol has its own narrow character, which a text stores as the
+// scene's wide symbol character rather than as the byte itself.
+TEST_F(Lifecycle, SymbolCharactersBecomeTheScenesSymbolsInTexts) {
+    const KSDKHandle note = Create(KSDK_MBD_NOTE);
+    std::set<char> narrow;
+    for (int symbol = 0; symbol < KMBDBase::SymbolCount; ++symbol) {
+        const char c = KSDKGetSymbolChar(symbol);
+        EXPECT_TRUE(narrow.insert(c).second) << "symbol " << symbol << " shares its character";
+        const char text[] = {c, 'A', '\0'};
+        KSDKMbdData data = MbdRecord();
+        data.text1 = text;
+        KSDKSetMbdData(note, &data);
+        const WString& stored = As(note).text1.text;
+        ASSERT_EQ(stored.size(), 2u);
+        EXPECT_NE(stored[0], static_cast<unsigned char>(c)) << "symbol " << symbol;
+        EXPECT_EQ(stored[1], u'A');
+    }
+    for (const int unknown : {-1, int(KMBDBase::SymbolCount), INT_MAX}) EXPECT_EQ(KSDKGetSymbolChar(unknown), ' ');
+}
+
+TEST_F(Lifecycle, ClearingTheDatabaseEmptiesTheSceneAndReportsItsResult) {
+    Create(KSDK_MBD_NOTE);
+    Create(KSDK_MBD_DATUM);
+    EXPECT_TRUE(KSDKClearOrvantaDatabase());
+    EXPECT_TRUE(Entries().empty());
+    standin::kscene::SetClearResult(false);
+    EXPECT_FALSE(KSDKClearOrvantaDatabase());
+    EXPECT_EQ(standin::kscene::ClearCount(), 2);
+}
+
+}  // namespace
+}  // namespace annotation_tests
