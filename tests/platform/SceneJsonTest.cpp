@@ -142,12 +142,5 @@ TEST_F(SceneJson, SceneRecordsUndoPointsAndRepaints) {
     EXPECT_TRUE(scene["groups"].is_array());
 }
 
-TEST_F(SceneJson, LoneSurrogatesBecomeReplacementCharacters) {
-    auto datum = boost::make_shared<KMBDDatum>();
-    datum->SetName(WString(1, char16_t(0xD800)) + u"A");
-    KD::GetScene()->AddObject(datum);
-    EXPECT_EQ(Written()["objects"][0]["name"], "\xEF\xBF\xBD" "A");
-}
-
 }  // namespace
 }  // namespace scenejson_test

@@ -1,6 +1,5 @@
 // The tool's session helpers in process: the embedded sample, fresh
-// stand-ins per session, counting, refusal descriptions and the registry.
-#include <algorithm>
+// stand-ins per session, counting and refusal descriptions.
 #include <fstream>
 #include <sstream>
 
@@ -8,7 +7,6 @@
 
 #include "platform/kscene/KSceneStandIn.h"
 #include "platform/mastercam/HostStandIn.h"
-#include "tools/Commands.h"
 #include "tools/RecordCheck.h"
 #include "tools/Session.h"
 
@@ -98,23 +96,6 @@ TEST(Session, DescriptionsNameWhatIsKnown) {
     record.refusal.line = 4;
     EXPECT_EQ(draftlift_tool::Describe(record),
               "entity 4 \"\xC3\x98-7\": line 4: frame row 2 expected (code 104), found 109");
-}
-
-class Probe final : public draftlift_tool::Command {
-public:
-    void Configure(CLI::App&) override {}
-    int Run() override { return 42; }
-};
-
-const draftlift_tool::CommandRegistrar<Probe> probe{"probe", "A command of the test"};
-
-TEST(Commands, RegistrarsAddTheirCommand) {
-    const auto& commands = draftlift_tool::RegisteredCommands();
-    const auto found = std::find_if(commands.begin(), commands.end(),
-                                    [](const auto& entry) { return entry.name == "probe"; });
-    ASSERT_NE(found, commands.end());
-    EXPECT_EQ(found->summary, "A command of the test");
-    EXPECT_EQ(found->make()->Run(), 42);
 }
 
 }  // namespace
