@@ -159,7 +159,7 @@ TEST(ImportTool, RefusesUnreadableAndMalformedParts) {
         SCOPED_TRACE(input.what);
         const std::string path = input.contents != nullptr
                                      ? WritePart("bad-part.json", input.contents)
-                                     : ::testing::TempDir() + "absent-part.json";
+                                     : ::testing::TempDir() + "draftlift-absent-part.json";
         for (const char* flag : {"", "--json"}) {
             std::vector<std::string> arguments = {"import", path};
             if (*flag != '\0') arguments.emplace_back(flag);

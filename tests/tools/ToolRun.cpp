@@ -1,7 +1,9 @@
 #include "tests/tools/ToolRun.h"
 
 #include <sys/wait.h>
+#include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -25,11 +27,16 @@ std::string Quoted(const std::string& argument) {
     return quoted + "'";
 }
 
+// CTest runs tests side by side: every file of a test carries its process id.
+std::string ScratchPath(const std::string& name) {
+    return ::testing::TempDir() + "draftlift-" + std::to_string(getpid()) + "-" + name;
+}
+
 }  // namespace
 
 ToolResult RunTool(const std::vector<std::string>& arguments) {
-    const std::string out = ::testing::TempDir() + "draftlift-out.txt";
-    const std::string err = ::testing::TempDir() + "draftlift-err.txt";
+    const std::string out = ScratchPath("out.txt");
+    const std::string err = ScratchPath("err.txt");
     std::string command = Quoted(DRAFTLIFT_TOOL);
     for (const std::string& argument : arguments) command += " " + Quoted(argument);
     command += " >" + Quoted(out) + " 2>" + Quoted(err) + " </dev/null";
@@ -38,11 +45,13 @@ ToolResult RunTool(const std::vector<std::string>& arguments) {
     result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     result.out = Slurp(out);
     result.err = Slurp(err);
+    std::remove(out.c_str());
+    std::remove(err.c_str());
     return result;
 }
 
 std::string WritePart(const std::string& name, const std::string& contents) {
-    const std::string path = ::testing::TempDir() + name;
+    const std::string path = ScratchPath(name);
     std::ofstream(path, std::ios::binary) << contents;
     return path;
 }
