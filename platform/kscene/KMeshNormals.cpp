@@ -1,0 +1,55 @@
+// Face and vertex normals of a mesh.
+#include <cmath>
+
+#include "host/kscene/KCloud.h"
+
+namespace {
+
+using Vec = KPt3<double>;
+
+Vec Minus(const Vec& a, const Vec& b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
+Vec Cross(const Vec& a, const Vec& b) { return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x}; }
+double Dot(const Vec& a, const Vec& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
+double Length(const Vec& a) { return std::sqrt(Dot(a, a)); }
+Vec Scaled(const Vec& a, double s) { return {a.x * s, a.y * s, a.z * s}; }
+
+void Accumulate(Vec& sum, const Vec& v) {
+    sum.x += v.x;
+    sum.y += v.y;
+    sum.z += v.z;
+}
+
+// The angle at corner `at` between the edges to the two others.
+double CornerAngle(const Vec& at, const Vec& a, const Vec& b) {
+    const Vec u = Minus(a, at);
+    const Vec v = Minus(b, at);
+    return std::atan2(Length(Cross(u, v)), Dot(u, v));
+}
+
+}  // namespace
+
+bool KMesh::ComputeVertexNormals(bool angleWeighted) {
+    const std::size_t points = NumPoints();
+    std::vector<Vec> sums(points, Vec{});
+    for (std::size_t t = 0; t < m_corners.size(); ++t) {
+        const auto& c = m_corners[t];
+        if (c[0] >= points || c[1] >= points || c[2] >= points) continue;
+        const Vec p[3] = {KCloud::Point(c[0]), KCloud::Point(c[1]), KCloud::Point(c[2])};
+        // Twice the area, along the face normal.
+        const Vec areaNormal = Cross(Minus(p[1], p[0]), Minus(p[2], p[0]));
+        const double length = Length(areaNormal);
+        if (!(length > 0.0)) continue;
+        const Vec unit = Scaled(areaNormal, 1.0 / length);
+        m_faceNormals[t] = unit;
+        for (int k = 0; k < 3; ++k) {
+            const Vec weighted = angleWeighted ? Scaled(unit, CornerAngle(p[k], p[(k + 1) % 3], p[(k + 2) % 3]))
+                                               : areaNormal;
+            Accumulate(sums[c[k]], weighted);
+        }
+    }
+    for (std::size_t i = 0; i < points; ++i) {
+        const double length = Length(sums[i]);
+        if (length > 0.0) SetNormal(i, Scaled(sums[i], 1.0 / length));
+    }
+    return !m_corners.empty();
+}
