@@ -337,6 +337,92 @@ KSDK_API void KSDKRestoreOrvantaTabState(KSDKTabState* state);
 
 /* ---- Point clouds and meshes (interface version 1.0) ----------------- */
 /* @mesh-section-begin */
+
+/* Interface version of the cloud and mesh functions. */
+enum { KSDK_MESH_VERSION_MAJOR = 1, KSDK_MESH_VERSION_MINOR = 0 };
+
+/* Name (active ANSI code page; null keeps the name) and, when hasColor is
+ * non-zero, colour of any scene object. Components 0.0 to 1.0. */
+typedef struct KSDKGeneralInfo {
+    const char* name;
+    uint8_t hasColor;
+    float color[4]; /* red, green, blue, alpha */
+} KSDKGeneralInfo;
+
+KSDK_LAYOUT_CHECK(sizeof(KSDKGeneralInfo) == 32, general_info_size);
+KSDK_LAYOUT_CHECK(offsetof(KSDKGeneralInfo, name) == 0, general_info_name);
+KSDK_LAYOUT_CHECK(offsetof(KSDKGeneralInfo, hasColor) == 8, general_info_has_color);
+KSDK_LAYOUT_CHECK(offsetof(KSDKGeneralInfo, color) == 12, general_info_color);
+
+/* count vertices appended to a cloud or mesh. points is required when count
+ * is not 0; the other arrays are optional (normal 0,0,1, scalar 1.0 and
+ * white without them). */
+typedef struct KSDKVertices {
+    const double* points;  /* x, y, z per vertex */
+    uint32_t count;
+    const double* normals; /* x, y, z per vertex */
+    const double* scalars; /* one per vertex */
+    const float* colors;   /* red, green, blue, alpha per vertex */
+} KSDKVertices;
+
+KSDK_LAYOUT_CHECK(sizeof(KSDKVertices) == 40, vertices_size);
+KSDK_LAYOUT_CHECK(offsetof(KSDKVertices, points) == 0, vertices_points);
+KSDK_LAYOUT_CHECK(offsetof(KSDKVertices, count) == 8, vertices_count);
+KSDK_LAYOUT_CHECK(offsetof(KSDKVertices, normals) == 16, vertices_normals);
+KSDK_LAYOUT_CHECK(offsetof(KSDKVertices, scalars) == 24, vertices_scalars);
+KSDK_LAYOUT_CHECK(offsetof(KSDKVertices, colors) == 32, vertices_colors);
+
+/* count triangles appended to a mesh, three vertex indices each. */
+typedef struct KSDKFaces {
+    const uint32_t* indices;
+    uint32_t count;
+    const void* reserved;
+} KSDKFaces;
+
+KSDK_LAYOUT_CHECK(sizeof(KSDKFaces) == 24, faces_size);
+KSDK_LAYOUT_CHECK(offsetof(KSDKFaces, indices) == 0, faces_indices);
+KSDK_LAYOUT_CHECK(offsetof(KSDKFaces, count) == 8, faces_count);
+KSDK_LAYOUT_CHECK(offsetof(KSDKFaces, reserved) == 16, faces_reserved);
+
+/* The local transform, sixteen elements. The scene receives it transposed:
+ * m[4 * a + b] becomes its element 4 * b + a, so a matrix written row by row
+ * reaches the scene's column-by-column storage. */
+typedef struct KSDKTransform {
+    double m[16];
+} KSDKTransform;
+
+KSDK_LAYOUT_CHECK(sizeof(KSDKTransform) == 128, transform_size);
+KSDK_LAYOUT_CHECK(offsetof(KSDKTransform, m) == 0, transform_m);
+
+KSDK_API int32_t KSDKGetMeshSdkVersion(void);
+KSDK_API int32_t KSDKGetMeshSdkMinorVersion(void);
+
+/* A new object that is not yet in the scene; 0 without a scene. Failures of
+ * the scene library reach the caller. The caller must end it with
+ * KSDKFinishObject or KSDKDiscardObject. */
+KSDK_API KSDKHandle KSDKCreateCloud(void);
+KSDK_API KSDKHandle KSDKCreateMesh(void);
+
+/* Init writes the defaults (nothing for null). The setters return 0, or -1
+ * for a null handle or record, a missing scene or a handle of the wrong kind;
+ * on a finished object they also notify the scene. General info and the
+ * transform apply to any scene object, faces only to a mesh. */
+KSDK_API void KSDKInitGeneralInfo(KSDKGeneralInfo* info);
+KSDK_API int32_t KSDKSetGeneralInfo(KSDKHandle object, const KSDKGeneralInfo* info);
+KSDK_API void KSDKInitVertices(KSDKVertices* vertices);
+KSDK_API int32_t KSDKSetVertices(KSDKHandle cloud, const KSDKVertices* vertices);
+KSDK_API void KSDKInitFaces(KSDKFaces* faces);
+KSDK_API int32_t KSDKSetFaces(KSDKHandle mesh, const KSDKFaces* faces);
+KSDK_API void KSDKInitTransform(KSDKTransform* transform);
+KSDK_API int32_t KSDKSetLocalTransform(KSDKHandle object, const KSDKTransform* transform);
+
+/* Finish prepares the object (normals, neighbours and spatial index of a
+ * mesh) and gives it to the scene; on an object already there it only
+ * notifies. After -1 on an unfinished object the handle is gone. Discard
+ * destroys an unfinished object; -1 for one the scene holds. */
+KSDK_API int32_t KSDKFinishObject(KSDKHandle object);
+KSDK_API int32_t KSDKDiscardObject(KSDKHandle object);
+
 /* @mesh-section-end */
 
 #ifdef __cplusplus

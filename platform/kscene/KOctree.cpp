@@ -145,7 +145,7 @@ void KOctree::Split(std::uint32_t node, int depth, const std::vector<std::uint64
     const std::uint32_t firstChild = std::uint32_t(m_nodes.size());
     std::uint32_t start = first;
     for (std::uint64_t digit = 0; digit < 8 && start < end; ++digit) {
-        const std::uint64_t bound = ((prefix << 3) | (digit + 1)) << shift;
+        const std::uint64_t bound = ((prefix << 3) + digit + 1) << shift;
         const auto stop = std::uint32_t(std::lower_bound(codes.begin() + start, codes.begin() + end, bound) - codes.begin());
         if (stop == start) continue;
         Node child;

@@ -1,0 +1,348 @@
+// The cloud and mesh builder through the exported functions: record
+// defaults, failures, the finish and discard rules, transforms and colours.
+#include <cstring>
+#include <vector>
+
+#include <boost/make_shared.hpp>
+#include <gtest/gtest.h>
+
+#include "draftlift/draftlift.h"
+#include "host/kscene/KCloud.h"
+#include "host/kscene/KMBD.h"
+#include "platform/kscene/KOctree.h"
+#include "platform/kscene/SceneJson.h"
+#include "platform/kscene/KSceneStandIn.h"
+#include "tests/support/StandIns.h"
+
+namespace {
+
+constexpr unsigned char kFill = 0xAB;
+
+class MeshBuilder : public testing_support::FreshHost {
+protected:
+    static KMesh& MeshAt(KSDKHandle handle) { return dynamic_cast<KMesh&>(*static_cast<KObject*>(handle)); }
+    static KCloud& CloudAt(KSDKHandle handle) { return dynamic_cast<KCloud&>(*static_cast<KObject*>(handle)); }
+    static int Notices(KSDKHandle handle) {
+        return standin::kscene::Scene().impl().ModifiedCount(static_cast<const KObject*>(handle));
+    }
+    static bool Held(KSDKHandle handle) { return bool(standin::kscene::Scene().GetObjectPtr(handle)); }
+
+    static KSDKVertices Vertices(const std::vector<double>& points) {
+        KSDKVertices data;
+        KSDKInitVertices(&data);
+        data.points = points.data();
+        data.count = std::uint32_t(points.size() / 3);
+        return data;
+    }
+    static KSDKFaces Faces(const std::vector<std::uint32_t>& indices) {
+        KSDKFaces data;
+        KSDKInitFaces(&data);
+        data.indices = indices.data();
+        data.count = std::uint32_t(indices.size() / 3);
+        return data;
+    }
+    // A unit right triangle in the z = 0 plane, finished.
+    static KSDKHandle Triangle() {
+        const KSDKHandle mesh = KSDKCreateMesh();
+        const std::vector<double> points = {0, 0, 0, 1, 0, 0, 0, 1, 0};
+        const std::vector<std::uint32_t> indices = {0, 1, 2};
+        const KSDKVertices v = Vertices(points);
+        const KSDKFaces f = Faces(indices);
+        EXPECT_EQ(KSDKSetVertices(mesh, &v), 0);
+        EXPECT_EQ(KSDKSetFaces(mesh, &f), 0);
+        return mesh;
+    }
+
+    template <class Record>
+    static std::vector<unsigned char> Gaps(void (*init)(Record*), const std::vector<std::size_t>& offsets) {
+        Record record;
+        std::memset(&record, kFill, sizeof record);
+        init(&record);
+        init(nullptr);
+        std::vector<unsigned char> bytes;
+        for (const std::size_t at : offsets) bytes.push_back(reinterpret_cast<const unsigned char*>(&record)[at]);
+        return bytes;
+    }
+};
+
+TEST_F(MeshBuilder, VersionIsOneZero) {
+    EXPECT_EQ(KSDKGetMeshSdkVersion(), 1);
+    EXPECT_EQ(KSDKGetMeshSdkMinorVersion(), 0);
+}
+
+TEST_F(MeshBuilder, InitWritesDefaultsAndLeavesTheGapsAlone) {
+    KSDKGeneralInfo info;
+    std::memset(&info, kFill, sizeof info);
+    KSDKInitGeneralInfo(&info);
+    EXPECT_TRUE(info.name == nullptr && info.hasColor == 0);
+    for (const float c : info.color) EXPECT_EQ(c, 1.0f);
+    KSDKVertices vertices;
+    std::memset(&vertices, kFill, sizeof vertices);
+    KSDKInitVertices(&vertices);
+    EXPECT_TRUE(vertices.points == nullptr && vertices.count == 0 && vertices.normals == nullptr &&
+                vertices.scalars == nullptr && vertices.colors == nullptr);
+    KSDKFaces faces;
+    std::memset(&faces, kFill, sizeof faces);
+    KSDKInitFaces(&faces);
+    EXPECT_TRUE(faces.indices == nullptr && faces.count == 0 && faces.reserved == nullptr);
+    KSDKTransform transform;
+    KSDKInitTransform(&transform);
+    for (int k = 0; k < 16; ++k) EXPECT_EQ(transform.m[k], k % 5 == 0 ? 1.0 : 0.0) << k;
+    const std::vector<unsigned char> filled(3, kFill);
+    EXPECT_EQ(Gaps(KSDKInitGeneralInfo, {9, 10, 11}), filled);
+    EXPECT_EQ(Gaps(KSDKInitGeneralInfo, {28, 29, 30}), filled);
+    EXPECT_EQ(Gaps(KSDKInitVertices, {12, 13, 15}), filled);
+    EXPECT_EQ(Gaps(KSDKInitFaces, {12, 14, 15}), filled);
+}
+
+TEST_F(MeshBuilder, EverythingFailsWithoutAScene) {
+    const KSDKHandle mesh = KSDKCreateMesh();
+    standin::kscene::SetScenePresent(false);
+    EXPECT_EQ(KSDKCreateCloud(), nullptr);
+    EXPECT_EQ(KSDKCreateMesh(), nullptr);
+    KSDKGeneralInfo info;
+    KSDKInitGeneralInfo(&info);
+    KSDKVertices vertices;
+    KSDKInitVertices(&vertices);
+    KSDKFaces faces;
+    KSDKInitFaces(&faces);
+    KSDKTransform transform;
+    KSDKInitTransform(&transform);
+    EXPECT_EQ(KSDKSetGeneralInfo(mesh, &info), -1);
+    EXPECT_EQ(KSDKSetVertices(mesh, &vertices), -1);
+    EXPECT_EQ(KSDKSetFaces(mesh, &faces), -1);
+    EXPECT_EQ(KSDKSetLocalTransform(mesh, &transform), -1);
+    EXPECT_EQ(KSDKFinishObject(mesh), -1);
+    EXPECT_EQ(KSDKDiscardObject(mesh), -1);
+    standin::kscene::SetScenePresent(true);
+    EXPECT_EQ(KSDKDiscardObject(mesh), 0);
+    EXPECT_TRUE(standin::kscene::Scene().impl().entries.empty());
+}
+
+// Every setter refuses null handles, null records, wrong kinds and arrays
+// missing behind a non-zero count, and adds nothing then.
+TEST_F(MeshBuilder, SettersRefuseBadArguments) {
+    const KSDKHandle cloud = KSDKCreateCloud();
+    const KSDKHandle mesh = KSDKCreateMesh();
+    const auto annotation = boost::make_shared<KMBDDatum>();
+    standin::kscene::Scene().AddObject(annotation);
+    KSDKGeneralInfo info;
+    KSDKInitGeneralInfo(&info);
+    KSDKVertices noPoints;
+    KSDKInitVertices(&noPoints);
+    noPoints.count = 3;
+    KSDKFaces noIndices;
+    KSDKInitFaces(&noIndices);
+    noIndices.count = 2;
+    const std::vector<std::uint32_t> indices = {0, 1, 2};
+    const KSDKFaces faces = Faces(indices);
+    const std::vector<double> points = {1, 2, 3};
+    const KSDKVertices vertices = Vertices(points);
+    KSDKTransform transform;
+    KSDKInitTransform(&transform);
+    struct Case {
+        const char* what;
+        std::int32_t result;
+    };
+    const Case cases[] = {
+        {"info, null handle", KSDKSetGeneralInfo(nullptr, &info)},
+        {"info, null record", KSDKSetGeneralInfo(mesh, nullptr)},
+        {"vertices, null handle", KSDKSetVertices(nullptr, &vertices)},
+        {"vertices, null record", KSDKSetVertices(cloud, nullptr)},
+        {"vertices, annotation", KSDKSetVertices(annotation.get(), &vertices)},
+        {"vertices, count without points", KSDKSetVertices(cloud, &noPoints)},
+        {"faces, null record", KSDKSetFaces(mesh, nullptr)},
+        {"faces, cloud", KSDKSetFaces(cloud, &faces)},
+        {"faces, annotation", KSDKSetFaces(annotation.get(), &faces)},
+        {"faces, count without indices", KSDKSetFaces(mesh, &noIndices)},
+        {"transform, null handle", KSDKSetLocalTransform(nullptr, &transform)},
+        {"transform, null record", KSDKSetLocalTransform(mesh, nullptr)},
+        {"finish, null", KSDKFinishObject(nullptr)},
+        {"discard, null", KSDKDiscardObject(nullptr)},
+        {"discard, annotation", KSDKDiscardObject(annotation.get())},
+    };
+    for (const Case& c : cases) EXPECT_EQ(c.result, -1) << c.what;
+    EXPECT_EQ(CloudAt(cloud).NumPoints(), 0u);
+    EXPECT_EQ(MeshAt(mesh).NumFaces(), 0u);
+    // Name and transform work on any scene object.
+    info.name = "datum";
+    EXPECT_EQ(KSDKSetGeneralInfo(annotation.get(), &info), 0);
+    EXPECT_EQ(annotation->GetName(), u"datum");
+    EXPECT_EQ(KSDKSetLocalTransform(annotation.get(), &transform), 0);
+    EXPECT_EQ(Notices(annotation.get()), 2);
+    EXPECT_EQ(KSDKDiscardObject(cloud), 0);
+    EXPECT_EQ(KSDKDiscardObject(mesh), 0);
+}
+
+TEST_F(MeshBuilder, VerticesCarryTheirAttributesOrDefaults) {
+    const KSDKHandle cloud = KSDKCreateCloud();
+    const std::vector<double> points = {1, 2, 3, 4, 5, 6};
+    KSDKVertices plain = Vertices(points);
+    ASSERT_EQ(KSDKSetVertices(cloud, &plain), 0);
+    const std::vector<double> normals = {0, 1, 0, 1, 0, 0};
+    const std::vector<double> scalars = {7.5, -2};
+    const std::vector<float> colors = {1.0f, 0.5f, 0.2f, 1.5f, 0, 0, 0, 0};
+    KSDKVertices full = Vertices(points);
+    full.normals = normals.data();
+    full.scalars = scalars.data();
+    full.colors = colors.data();
+    ASSERT_EQ(KSDKSetVertices(cloud, &full), 0);
+    const KCloud& c = CloudAt(cloud);
+    ASSERT_EQ(c.NumPoints(), 4u);
+    const KVertex first = c.Vertex(1);
+    EXPECT_TRUE(first.position.x == 4 && first.position.y == 5 && first.position.z == 6);
+    EXPECT_TRUE(first.normal.x == 0 && first.normal.y == 0 && first.normal.z == 1);
+    EXPECT_TRUE(first.scalar == 1.0 && first.scalarAux == 0.0);
+    EXPECT_TRUE(first.color.r == 255 && first.color.g == 255 && first.color.b == 255 && first.color.a == 255);
+    const KVertex third = c.Vertex(2);
+    EXPECT_TRUE(third.normal.x == 0 && third.normal.y == 1 && third.scalar == 7.5);
+    // 1.0, 0.5, 0.2 and an unclamped 1.5 (382 keeps its low byte).
+    EXPECT_TRUE(third.color.r == 255 && third.color.g == 127 && third.color.b == 51 && third.color.a == 126);
+    EXPECT_TRUE(c.hasVertexColors);
+    EXPECT_EQ(KSDKDiscardObject(cloud), 0);
+
+    // Colours without vertices still mark the cloud as coloured.
+    const KSDKHandle other = KSDKCreateCloud();
+    KSDKVertices none;
+    KSDKInitVertices(&none);
+    ASSERT_EQ(KSDKSetVertices(other, &none), 0);
+    EXPECT_FALSE(CloudAt(other).hasVertexColors);
+    none.colors = colors.data();
+    ASSERT_EQ(KSDKSetVertices(other, &none), 0);
+    EXPECT_TRUE(CloudAt(other).hasVertexColors);
+    EXPECT_EQ(CloudAt(other).NumPoints(), 0u);
+    EXPECT_EQ(KSDKDiscardObject(other), 0);
+}
+
+TEST_F(MeshBuilder, GeneralInfoNamesWithTheAnsiCodePageAndColours) {
+    const KSDKHandle cloud = KSDKCreateCloud();
+    KSDKGeneralInfo info;
+    KSDKInitGeneralInfo(&info);
+    CloudAt(cloud).SetName(u"before");
+    ASSERT_EQ(KSDKSetGeneralInfo(cloud, &info), 0);
+    EXPECT_EQ(CloudAt(cloud).GetName(), u"before");
+    const KColor white = CloudAt(cloud).GetColor();
+    info.name = "\x80 caf\xe9";
+    info.hasColor = 1;
+    const float color[4] = {0.2f, 0.5f, 1.0f, 0.0f};
+    std::copy(color, color + 4, info.color);
+    ASSERT_EQ(KSDKSetGeneralInfo(cloud, &info), 0);
+    EXPECT_EQ(CloudAt(cloud).GetName(), u"\u20ac caf\u00e9");
+    const KColor set = CloudAt(cloud).GetColor();
+    EXPECT_TRUE(white.r == 255 && set.r == 51 && set.g == 127 && set.b == 255 && set.a == 0);
+    info.name = "";
+    info.hasColor = 0;
+    ASSERT_EQ(KSDKSetGeneralInfo(cloud, &info), 0);
+    EXPECT_EQ(CloudAt(cloud).GetName(), u"");
+    EXPECT_EQ(KSDKDiscardObject(cloud), 0);
+}
+
+TEST_F(MeshBuilder, TransformReachesTheSceneTransposed) {
+    const KSDKHandle mesh = KSDKCreateMesh();
+    KSDKTransform transform;
+    for (int k = 0; k < 16; ++k) transform.m[k] = 100.0 + k;
+    transform.m[12] = 5.0;
+    ASSERT_EQ(KSDKSetLocalTransform(mesh, &transform), 0);
+    const KMatrix4<double> set = MeshAt(mesh).GetTransfo();
+    for (int a = 0; a < 4; ++a) {
+        for (int b = 0; b < 4; ++b) EXPECT_EQ(set.m[4 * b + a], transform.m[4 * a + b]) << a << b;
+    }
+    EXPECT_EQ(set.m[3], 5.0);
+    // Replaced, not composed.
+    KSDKInitTransform(&transform);
+    ASSERT_EQ(KSDKSetLocalTransform(mesh, &transform), 0);
+    EXPECT_EQ(MeshAt(mesh).GetTransfo().m, KMatrix4<double>().m);
+    EXPECT_EQ(KSDKDiscardObject(mesh), 0);
+}
+
+TEST_F(MeshBuilder, FinishPreparesOnceAndHandsTheObjectToTheScene) {
+    const KSDKHandle mesh = Triangle();
+    EXPECT_FALSE(Held(mesh));
+    EXPECT_EQ(Notices(mesh), 0);
+    ASSERT_EQ(KSDKFinishObject(mesh), 0);
+    ASSERT_TRUE(Held(mesh));
+    EXPECT_EQ(Notices(mesh), 0);
+    const KMesh& m = MeshAt(mesh);
+    EXPECT_FALSE(m.IsInitialized());
+    ASSERT_NE(m.Octree(), nullptr);
+    EXPECT_EQ(m.Octree()->Size(), 3u);
+    // The triangle's normal was computed: it faces +z whatever was given.
+    EXPECT_EQ(m.Face(0).normal.z, 1.0);
+    EXPECT_EQ(m.Face(0).neighbors[0], kNoNeighbor);
+
+    // A second triangle sharing an edge, then a second finish: only a notice.
+    const std::vector<double> points = {1, 1, 0};
+    const std::vector<std::uint32_t> indices = {1, 3, 2};
+    const KSDKVertices v = Vertices(points);
+    const KSDKFaces f = Faces(indices);
+    ASSERT_EQ(KSDKSetVertices(mesh, &v), 0);
+    ASSERT_EQ(KSDKSetFaces(mesh, &f), 0);
+    EXPECT_EQ(Notices(mesh), 2);
+    ASSERT_EQ(KSDKFinishObject(mesh), 0);
+    EXPECT_EQ(Notices(mesh), 3);
+    EXPECT_EQ(m.Face(0).neighbors[1], kNoNeighbor);
+    EXPECT_EQ(m.Octree()->Size(), 3u);
+    // A finished object cannot be discarded.
+    EXPECT_EQ(KSDKDiscardObject(mesh), -1);
+    EXPECT_TRUE(Held(mesh));
+    EXPECT_EQ(standin::kscene::Scene().impl().entries.size(), 1u);
+}
+
+TEST_F(MeshBuilder, FinishInitializesACloudOnly) {
+    const KSDKHandle cloud = KSDKCreateCloud();
+    const std::vector<double> points = {0, 0, 0, 2, 2, 2};
+    const KSDKVertices v = Vertices(points);
+    ASSERT_EQ(KSDKSetVertices(cloud, &v), 0);
+    ASSERT_EQ(KSDKFinishObject(cloud), 0);
+    EXPECT_TRUE(CloudAt(cloud).IsInitialized());
+    EXPECT_EQ(CloudAt(cloud).BBox().max.y, 2.0);
+    EXPECT_TRUE(standin::kscene::Scene().impl().entries.at(0).saved);
+    // An empty mesh finishes too: there is nothing to index.
+    const KSDKHandle empty = KSDKCreateMesh();
+    ASSERT_EQ(KSDKFinishObject(empty), 0);
+    EXPECT_EQ(MeshAt(empty).Octree(), nullptr);
+    EXPECT_EQ(standin::kscene::Scene().impl().entries.size(), 2u);
+}
+
+// Indices beyond the vertices pass through untouched and break nothing.
+TEST_F(MeshBuilder, FacesNamingMissingVerticesAreKeptAndSkipped) {
+    const KSDKHandle mesh = Triangle();
+    const std::vector<std::uint32_t> indices = {0, 1, 99};
+    const KSDKFaces f = Faces(indices);
+    ASSERT_EQ(KSDKSetFaces(mesh, &f), 0);
+    ASSERT_EQ(KSDKFinishObject(mesh), 0);
+    const KTriangle stray = MeshAt(mesh).Face(1);
+    EXPECT_EQ(stray.vertices[2], 99u);
+    EXPECT_EQ(stray.neighbors[0], kNoNeighbor);
+    EXPECT_EQ(MeshAt(mesh).Face(0).neighbors[0], kNoNeighbor);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(MeshBuilder, SceneJsonDescribesFinishedObjects) {
+    const KSDKHandle mesh = Triangle();
+    KSDKGeneralInfo info;
+    KSDKInitGeneralInfo(&info);
+    info.name = "tri";
+    ASSERT_EQ(KSDKSetGeneralInfo(mesh, &info), 0);
+    ASSERT_EQ(KSDKFinishObject(mesh), 0);
+    const KSDKHandle cloud = KSDKCreateCloud();
+    ASSERT_EQ(KSDKFinishObject(cloud), 0);
+    const scenejson::Json scene = scenejson::SceneJson();
+    const auto& objects = scene.at("objects");
+    ASSERT_EQ(objects.size(), 2u);
+    EXPECT_EQ(objects[0].at("class"), "KMesh");
+    EXPECT_EQ(objects[0].at("name"), "tri");
+    EXPECT_EQ(objects[0].at("vertices"), 3);
+    EXPECT_EQ(objects[0].at("faces"), 1);
+    EXPECT_EQ(objects[0].at("indexed"), true);
+    EXPECT_EQ(objects[0].at("saved"), true);
+    EXPECT_EQ(objects[0].at("transform").size(), 16u);
+    EXPECT_EQ(objects[1].at("class"), "KCloud");
+    EXPECT_EQ(objects[1].at("initialized"), true);
+    EXPECT_EQ(objects[1].at("color"), scenejson::Json::array({255, 255, 255, 255}));
+}
+
+}  // namespace

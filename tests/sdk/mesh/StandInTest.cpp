@@ -1,0 +1,187 @@
+// The mesh stand-in's own work: normals of a cube, neighbours across edges,
+// and octree queries against brute force on random points.
+#include <cmath>
+#include <random>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "host/kscene/KCloud.h"
+#include "platform/kscene/KOctree.h"
+
+namespace {
+
+using Point = KPt3<double>;
+
+void AddPoints(KMesh& mesh, const std::vector<Point>& points) {
+    mesh.PrepareForCloudAdd(points.size());
+    KVertex vertex;
+    for (const Point& p : points) {
+        vertex.position = p;
+        mesh.AddPoint(vertex);
+    }
+}
+
+void AddTriangles(KMesh& mesh, const std::vector<std::array<std::uint32_t, 3>>& triangles) {
+    KTriangle triangle;
+    for (const auto& t : triangles) {
+        triangle.vertices = t;
+        mesh.AddTriangle(triangle);
+    }
+}
+
+// Corner i of the unit cube centred on the origin has bit 0 for x, 1 for y,
+// 2 for z. Each face as its four corners, counter-clockwise from outside.
+const std::vector<std::array<std::uint32_t, 4>> kCubeFaces = {
+    {0, 2, 3, 1}, {4, 5, 7, 6}, {0, 1, 5, 4}, {2, 6, 7, 3}, {0, 4, 6, 2}, {1, 3, 7, 5}};
+
+std::vector<Point> CubeCorners() {
+    std::vector<Point> corners;
+    for (int i = 0; i < 8; ++i) corners.push_back({i & 1 ? 1.0 : -1.0, i & 2 ? 1.0 : -1.0, i & 4 ? 1.0 : -1.0});
+    return corners;
+}
+
+void ExpectUnitTowards(const Point& normal, const Point& direction) {
+    const double length = std::sqrt(direction.x * direction.x + direction.y * direction.y + direction.z * direction.z);
+    EXPECT_NEAR(normal.x, direction.x / length, 1e-12);
+    EXPECT_NEAR(normal.y, direction.y / length, 1e-12);
+    EXPECT_NEAR(normal.z, direction.z / length, 1e-12);
+}
+
+// Two triangles per face: angle weighting sees each face with 90 degrees at
+// every corner, so every corner normal points along its diagonal.
+TEST(MeshStandIn, AngleWeightedNormalsOfASplitCubePointAlongTheDiagonals) {
+    KMesh cube;
+    AddPoints(cube, CubeCorners());
+    std::vector<std::array<std::uint32_t, 3>> triangles;
+    for (const auto& f : kCubeFaces) {
+        triangles.push_back({f[0], f[1], f[2]});
+        triangles.push_back({f[0], f[2], f[3]});
+    }
+    AddTriangles(cube, triangles);
+    ASSERT_TRUE(cube.ComputeVertexNormals(true));
+    for (std::size_t i = 0; i < 8; ++i) ExpectUnitTowards(cube.Normal(i), cube.Point(i));
+    // Face normals are the outward axes.
+    ExpectUnitTowards(cube.Face(0).normal, {0, 0, -1});
+    ExpectUnitTowards(cube.Face(11).normal, {1, 0, 0});
+    // Closed surface: every edge has its neighbour, and neighbours are mutual.
+    cube.FindNeighbors();
+    for (std::size_t t = 0; t < cube.NumFaces(); ++t) {
+        const KTriangle face = cube.Face(t);
+        for (int k = 0; k < 3; ++k) {
+            ASSERT_NE(face.neighbors[k], kNoNeighbor) << t;
+            const KTriangle other = cube.Face(face.neighbors[k]);
+            EXPECT_TRUE(other.neighbors[0] == t || other.neighbors[1] == t || other.neighbors[2] == t) << t;
+        }
+    }
+    EXPECT_EQ(cube.Face(0).neighbors[2], 1u);  // across the face's diagonal
+}
+
+// Four triangles per face around its centre: area weighting is symmetric
+// too, and each centre gets its face's normal.
+TEST(MeshStandIn, AreaWeightedNormalsOfAFannedCube) {
+    KMesh cube;
+    std::vector<Point> points = CubeCorners();
+    std::vector<std::array<std::uint32_t, 3>> triangles;
+    for (const auto& f : kCubeFaces) {
+        const auto centre = std::uint32_t(points.size());
+        Point c{};
+        for (const std::uint32_t v : f) c = {c.x + points[v].x / 4, c.y + points[v].y / 4, c.z + points[v].z / 4};
+        points.push_back(c);
+        for (int k = 0; k < 4; ++k) triangles.push_back({f[k], f[(k + 1) % 4], centre});
+    }
+    AddPoints(cube, points);
+    AddTriangles(cube, triangles);
+    ASSERT_TRUE(cube.ComputeVertexNormals(false));
+    for (std::size_t i = 0; i < points.size(); ++i) ExpectUnitTowards(cube.Normal(i), points[i]);
+}
+
+TEST(MeshStandIn, BordersDegenerateAndLooseVerticesKeepWhatTheyHave) {
+    KMesh strip;
+    AddPoints(strip, {{0, 0, 0}, {1, 0, 0}, {0, 1, 0}, {1, 1, 0}, {5, 5, 5}});
+    AddTriangles(strip, {{0, 1, 2}, {1, 3, 2}, {0, 0, 1}});
+    ASSERT_TRUE(strip.ComputeVertexNormals(false));
+    strip.FindNeighbors();
+    const KTriangle first = strip.Face(0);
+    EXPECT_EQ(first.neighbors[0], 2u);  // the degenerate triangle shares edge 0-1
+    EXPECT_EQ(first.neighbors[1], 1u);
+    EXPECT_EQ(first.neighbors[2], kNoNeighbor);
+    EXPECT_EQ(strip.Face(1).neighbors[2], 0u);
+    // The lone vertex keeps its normal; the degenerate face keeps its own.
+    EXPECT_EQ(strip.Normal(4).z, 1.0);
+    EXPECT_EQ(strip.Face(2).normal.z, 1.0);
+    KMesh empty;
+    EXPECT_FALSE(empty.ComputeVertexNormals(false));
+    EXPECT_FALSE(empty.InitOctree());
+}
+
+std::vector<Point> RandomPoints(std::size_t count, unsigned seed) {
+    std::mt19937 random(seed);
+    std::uniform_real_distribution<double> coordinate(-50.0, 50.0);
+    std::vector<Point> points(count);
+    for (Point& p : points) p = {coordinate(random), coordinate(random), coordinate(random) * 0.1};
+    return points;
+}
+
+double Distance2(const Point& a, const Point& b) {
+    return (a.x - b.x) * (a.x - b.x) + (a.y - b.y) * (a.y - b.y) + (a.z - b.z) * (a.z - b.z);
+}
+
+struct OctreeCase {
+    std::size_t points;
+    unsigned seed;
+};
+
+class OctreeQueries : public testing::TestWithParam<OctreeCase> {};
+
+TEST_P(OctreeQueries, AgreeWithBruteForce) {
+    const std::vector<Point> points = RandomPoints(GetParam().points, GetParam().seed);
+    const KOctree octree(points);
+    ASSERT_EQ(octree.Size(), points.size());
+    std::size_t inLeaves = 0;
+    for (const KOctree::Node& node : octree.Nodes()) {
+        EXPECT_TRUE(node.childCount > 0 || node.count <= KOctree::kLeafSize);
+        if (node.childCount == 0) inLeaves += node.count;
+    }
+    EXPECT_EQ(inLeaves, points.size());
+    const std::vector<Point> queries = RandomPoints(200, GetParam().seed + 1);
+    for (const Point& q : queries) {
+        std::uint32_t best = 0;
+        for (std::uint32_t i = 1; i < points.size(); ++i) {
+            if (Distance2(points[i], q) < Distance2(points[best], q)) best = i;
+        }
+        const auto found = octree.NearestPoint(q);
+        ASSERT_TRUE(found);
+        EXPECT_EQ(found->index, best);
+        EXPECT_EQ(found->distanceSquared, Distance2(points[best], q));
+    }
+    for (std::size_t k = 0; k + 1 < queries.size(); k += 2) {
+        const Point& a = queries[k];
+        const Point& b = queries[k + 1];
+        const KBBox box{{std::min(a.x, b.x), std::min(a.y, b.y), -1.0}, {std::max(a.x, b.x), std::max(a.y, b.y), 2.0}};
+        std::vector<std::uint32_t> expected;
+        for (std::uint32_t i = 0; i < points.size(); ++i) {
+            const Point& p = points[i];
+            if (p.x >= box.min.x && p.x <= box.max.x && p.y >= box.min.y && p.y <= box.max.y && p.z >= box.min.z &&
+                p.z <= box.max.z) {
+                expected.push_back(i);
+            }
+        }
+        EXPECT_EQ(octree.PointsInBox(box), expected);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(RandomClouds, OctreeQueries,
+                         testing::Values(OctreeCase{1, 1}, OctreeCase{17, 2}, OctreeCase{1000, 3}, OctreeCase{20000, 4}));
+
+TEST(MeshStandIn, OctreeCopesWithDuplicatesAndFlatSets) {
+    std::vector<Point> points(100, Point{3, 3, 3});
+    points.push_back({4, 3, 3});
+    const KOctree octree(points);
+    EXPECT_EQ(octree.NearestPoint({3, 3, 3})->index, 0u);  // lowest index on a tie
+    EXPECT_EQ(octree.NearestPoint({9, 3, 3})->index, 100u);
+    EXPECT_EQ(octree.PointsInBox({{3.5, 0, 0}, {5, 5, 5}}), std::vector<std::uint32_t>{100});
+    EXPECT_FALSE(KOctree(std::vector<Point>{}).NearestPoint({0, 0, 0}));
+}
+
+}  // namespace
