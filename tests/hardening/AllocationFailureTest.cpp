@@ -56,7 +56,8 @@ void ExpectSceneWhole() {
 // Runs the sequence with the n-th allocation failing, for every n until a run
 // completes untouched; after each run the scene is whole and, once cleared,
 // nothing allocated by the run is left.
-void FailEachAllocation(const std::function<void()>& sequence) {
+// Returns how many allocations the untouched run makes.
+long FailEachAllocation(const std::function<void()>& sequence) {
     testing_support::ResetStandIns();
     sequence();  // first-use allocations of the program are not the sequence's
     for (long n = 0;; ++n) {
@@ -69,7 +70,7 @@ void FailEachAllocation(const std::function<void()>& sequence) {
         ExpectSceneWhole();
         testing_support::ResetStandIns();
         EXPECT_EQ(allocation::LiveBlocks(), before) << "blocks leaked with allocation " << n << " failing";
-        if (!failed || testing::Test::HasFailure()) return;
+        if (!failed || testing::Test::HasFailure()) return n;
     }
 }
 
@@ -114,6 +115,53 @@ void BuildNamedViewAndGroup() {
     }
 }
 
-TEST(AllocationFailure, NamedViewsGroupsAndTabs) { FailEachAllocation(BuildNamedViewAndGroup); }
+void BuildFeatureControlFrame() {
+    const KSDKHandle frame = Created([] { return KSDKCreateMbd(KSDK_MBD_FEATURE_CONTROL_FRAME); });
+    if (frame == nullptr) return;
+    KSDKCommonData common;
+    KSDKInitCommonData(&common);
+    common.name = "FCF-1";
+    KSDKSetCommonData(frame, &common);
+    KSDKMbdData texts;
+    KSDKInitMbdData(&texts);
+    texts.text5 = "note";
+    KSDKSetMbdData(frame, &texts);
+    KSDKTargetPtData point;
+    KSDKInitTargetPtData(&point);
+    KSDKSetTargetPtData(KSDKAddTarget(frame), &point);
+    const KSDKHandle subFrame = KSDKAddFrame(frame);
+    KSDKSetFrameSymbol(subFrame, KSDKGetSymbolChar(0));
+    KSDKControlData control;
+    KSDKInitControlData(&control);
+    control.toleranceText = "0.05";
+    control.datumRef1Text = "A";
+    KSDKSetControlData(KSDKAddControlToFrame(subFrame), &control);
+    const KSDKWitnessSegment segment = {{0, 0, 0}, {1, 0, 0}};
+    KSDKAddWitnessSegment(frame, &segment);
+    KSDKMbdBalloonData balloon;
+    KSDKInitMbdBalloonData(&balloon);
+    balloon.text = "1";
+    KSDKCreateMainBalloon(frame, &balloon);
+    KSDKCreateSubBalloon(frame, 0, &balloon);
+    KSDKFinishMbd(frame);
+
+    const KSDKHandle datum = Created([] { return KSDKCreateMbd(KSDK_MBD_DATUM_TARGET); });
+    if (datum == nullptr) return;
+    common.name = "A1";
+    KSDKSetCommonData(datum, &common);
+    KSDKDatumData datumData;
+    KSDKInitDatumData(&datumData);
+    datumData.datumTargetText = "1";
+    KSDKSetDatumData(datum, &datumData);
+    KSDKFinishMbd(datum);
+}
+
+TEST(AllocationFailure, AnnotationsWithTheirPartsAndBalloons) {
+    EXPECT_GT(FailEachAllocation(BuildFeatureControlFrame), 20);
+}
+
+TEST(AllocationFailure, NamedViewsGroupsAndTabs) {
+    EXPECT_GT(FailEachAllocation(BuildNamedViewAndGroup), 20);
+}
 
 }  // namespace
