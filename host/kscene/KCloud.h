@@ -172,6 +172,8 @@ public:
     void FindNeighbors();
 
 private:
+    void ReserveTriangles(std::size_t count);
+
     // Parallel arrays: corners, neighbours and normal of each triangle.
     std::vector<std::array<std::uint32_t, 3>> m_corners;
     std::vector<std::array<std::uint32_t, 3>> m_neighbors;

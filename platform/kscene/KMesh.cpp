@@ -98,9 +98,18 @@ KTriangle KMesh::Face(std::size_t index) const {
     return triangle;
 }
 
+void KMesh::ReserveTriangles(std::size_t count) {
+    m_corners.reserve(count);
+    m_neighbors.reserve(count);
+    m_faceNormals.reserve(count);
+}
+
 void KMesh::AddTriangle(KTriangle triangle) {
     const std::size_t index = m_corners.size();
     if (index >= std::numeric_limits<std::uint32_t>::max()) throw std::length_error("mesh full");
+    // A surface has about two triangles per vertex: room for them at once
+    // spares large meshes their reallocations.
+    if (index == 0) ReserveTriangles(2 * NumPoints());
     // All or nothing: a failing append takes back what it added.
     try {
         m_corners.push_back(triangle.vertices);

@@ -128,11 +128,12 @@ KOctree::KOctree(const KPt3<double>* points, std::size_t count) {
 }
 
 void KOctree::BuildNodes(const std::vector<std::uint64_t>& codes) {
-    m_nodes.reserve(2 * codes.size() / kLeafSize + 1);
+    m_nodes.reserve(codes.size() / 4 + 1);
     Node root;
     root.count = std::uint32_t(codes.size());
     m_nodes.push_back(root);
     Split(0, 0, codes);
+    m_nodes.shrink_to_fit();
 }
 
 // Children follow the next three bits of the code below the node's level.
