@@ -198,7 +198,10 @@ void KOctree::Descend(std::uint32_t index, const KPt3<double>& query, Nearest& b
     for (std::uint32_t c = 0; c < node.childCount; ++c) {
         order[c] = {DistanceSquared(m_nodes[node.firstChild + c].box, query), node.firstChild + c};
     }
-    std::sort(order.begin(), order.begin() + node.childCount);
+    // At most eight: an insertion sort.
+    for (std::uint32_t c = 1; c < node.childCount; ++c) {
+        for (std::uint32_t k = c; k > 0 && order[k] < order[k - 1]; --k) std::swap(order[k], order[k - 1]);
+    }
     for (std::uint32_t c = 0; c < node.childCount; ++c) Descend(order[c].second, query, best);
 }
 
