@@ -160,6 +160,37 @@ TEST(AllocationFailure, AnnotationsWithTheirPartsAndBalloons) {
     EXPECT_GT(FailEachAllocation(BuildFeatureControlFrame), 20);
 }
 
+// A mesh the builder cannot finish is given back, so nothing is left over.
+void BuildMeshAndCloud() {
+    const double points[] = {0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 1};
+    const std::uint32_t indices[] = {0, 1, 2, 0, 1, 3, 0, 2, 3, 1, 2, 3};
+    for (const bool mesh : {true, false}) {
+        const KSDKHandle object = Created(mesh ? KSDKCreateMesh : KSDKCreateCloud);
+        if (object == nullptr) continue;
+        KSDKGeneralInfo info;
+        KSDKInitGeneralInfo(&info);
+        info.name = mesh ? "Tetra" : "Points";
+        KSDKVertices vertices;
+        KSDKInitVertices(&vertices);
+        vertices.points = points;
+        vertices.count = 4;
+        KSDKFaces faces;
+        KSDKInitFaces(&faces);
+        faces.indices = indices;
+        faces.count = 4;
+        const bool filled = KSDKSetGeneralInfo(object, &info) == 0 &&
+                            KSDKSetVertices(object, &vertices) == 0 &&
+                            (!mesh || KSDKSetFaces(object, &faces) == 0);
+        if (!filled) {
+            KSDKDiscardObject(object);
+            continue;
+        }
+        KSDKFinishObject(object);  // on -1 the builder has let the object go
+    }
+}
+
+TEST(AllocationFailure, MeshesAndClouds) { EXPECT_GT(FailEachAllocation(BuildMeshAndCloud), 10); }
+
 TEST(AllocationFailure, NamedViewsGroupsAndTabs) {
     EXPECT_GT(FailEachAllocation(BuildNamedViewAndGroup), 20);
 }
