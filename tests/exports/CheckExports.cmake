@@ -10,10 +10,13 @@ endif()
 string(REPLACE "\n" ";" lines "${listing}")
 set(actual "")
 foreach(line IN LISTS lines)
+  if(NOT line MATCHES "^[0-9a-fA-F]+ [A-Za-z] (.+)$")
+    continue()
+  endif()
+  set(name "${CMAKE_MATCH_1}")
   # Symbols the sanitizers' instrumentation adds are not the library's own.
-  if(line MATCHES "^[0-9a-fA-F]+ [A-Za-z] (.+)$" AND
-     NOT CMAKE_MATCH_1 MATCHES "^(__asan|__odr_asan|__sancov|__ubsan|__start___sancov|__stop___sancov)")
-    list(APPEND actual "${CMAKE_MATCH_1}")
+  if(NOT name MATCHES "^(__asan|__odr_asan|__sancov|__ubsan|__start___sancov|__stop___sancov)")
+    list(APPEND actual "${name}")
   endif()
 endforeach()
 
