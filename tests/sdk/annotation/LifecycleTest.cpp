@@ -34,7 +34,8 @@ TEST_F(Lifecycle, EachKindCreatesItsClassSavedInTheScene) {
         ASSERT_FALSE(Entries().empty());
         const auto& entry = Entries().back();
         EXPECT_EQ(entry.object.get(), handle) << kind;
-        EXPECT_EQ(std::type_index(typeid(*entry.object)), type) << kind;
+        const KObject& object = *entry.object;
+        EXPECT_EQ(std::type_index(typeid(object)), type) << kind;
         EXPECT_TRUE(entry.saved) << kind;
         EXPECT_EQ(Notices(handle), 0) << "creation is not announced";
     }
