@@ -104,6 +104,9 @@ protected:
     // Keeps the points whose flag is false, in order; `kept` maps old
     // indices to new ones (kNoNeighbor for removed points).
     void KeepPoints(const std::vector<bool>& removed, std::vector<std::uint32_t>& kept);
+    // The same for a list of indices to remove; false (and nothing done) when
+    // none of them names a point.
+    bool KeepPointsExcept(const std::vector<std::uint32_t>& indices, std::vector<std::uint32_t>& kept);
 
 private:
     std::vector<KPt3<double>> m_positions;

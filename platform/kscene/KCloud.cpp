@@ -76,15 +76,19 @@ KCloud* KCloud::CopyWithoutData() const {
 }
 
 bool KCloud::RemovePoints(const std::vector<std::uint32_t>& indices) {
+    std::vector<std::uint32_t> kept;
+    return KeepPointsExcept(indices, kept);
+}
+
+bool KCloud::KeepPointsExcept(const std::vector<std::uint32_t>& indices,
+                              std::vector<std::uint32_t>& kept) {
     std::vector<bool> removed(m_positions.size(), false);
     bool any = false;
     for (const std::uint32_t index : indices) {
         if (index < removed.size()) any = removed[index] = true;
     }
-    if (!any) return false;
-    std::vector<std::uint32_t> kept;
-    KeepPoints(removed, kept);
-    return true;
+    if (any) KeepPoints(removed, kept);
+    return any;
 }
 
 void KCloud::KeepPoints(const std::vector<bool>& removed, std::vector<std::uint32_t>& kept) {

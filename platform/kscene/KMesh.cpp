@@ -56,14 +56,8 @@ KMesh& KMesh::AssignWhole(const KMesh& other) {
 }
 
 bool KMesh::RemovePoints2(const std::vector<std::uint32_t>& indices) {
-    std::vector<bool> removed(NumPoints(), false);
-    bool any = false;
-    for (const std::uint32_t index : indices) {
-        if (index < removed.size()) any = removed[index] = true;
-    }
-    if (!any) return false;
     std::vector<std::uint32_t> kept;
-    KeepPoints(removed, kept);
+    if (!KeepPointsExcept(indices, kept)) return false;
     std::size_t to = 0;
     for (std::size_t from = 0; from < m_corners.size(); ++from) {
         auto corners = m_corners[from];
