@@ -5,7 +5,10 @@
 
 #include "host/kscene/KMBD.h"
 #include "import/Draftlifter.h"
+#include "import/NumberList.h"
+#include "import/RecordLines.h"
 #include "import/RecordReader.h"
+#include "import/ValueText.h"
 #include "platform/kscene/KSceneStandIn.h"
 #include "platform/mastercam/HostStandIn.h"
 
@@ -36,12 +39,27 @@ WString RecordText(const std::uint8_t* data, std::size_t size) {
     return text;
 }
 
+// The line code reads only the first token; it must agree with reading the
+// whole line as a number list.
+void CheckLineCodes(const WString& text) {
+    constexpr std::uint16_t kLineCodeNumbers = 20;
+    const noteimport::RecordLines lines(text);
+    for (std::size_t k = 0; k < lines.size(); ++k) {
+        double numbers[kLineCodeNumbers];
+        noteimport::ParseNumberList(noteimport::ToUtf8(lines[k]), noteimport::kFieldSeparator, true,
+                                    kLineCodeNumbers, numbers);
+        Require(noteimport::LineCode(lines[k]) == noteimport::ToInt32(numbers[0]));
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     standin::host::Reset();
     standin::kscene::Reset();
-    standin::host::SetMemoryTable(kTable, RecordText(data, size));
+    const WString text = RecordText(data, size);
+    CheckLineCodes(text);
+    standin::host::SetMemoryTable(kTable, text);
     ent record{};
     record.id = standin::host::AddNote({u"~M01|", {1.0, 2.0, 3.0}, kTable});
 

@@ -95,7 +95,7 @@ WString EvaluatedValue(WStringView expression) {
 }  // namespace
 
 void ReadHeaderLine(WStringView line, NoteRecord& record) {
-    const LineFields fields(line);
+    const LineFields fields(line, HeaderField::kEntityId + 1);
     record.name = fields.Text(HeaderField::kName, RecordLimits::kName);
     record.kind = fields.Integer(HeaderField::kKind);
     record.groupId = fields.Integer(HeaderField::kGroupId);
@@ -146,19 +146,19 @@ bool HasValueLines(std::int32_t dimensionType) {
 
 // The line's other fields and its numbers are applied nowhere and not read.
 void ReadDimensionLabel(WStringView line, DimensionPart& dimension) {
-    dimension.label = LineFields(line).Text(kDimensionLabelField, RecordLimits::kDimensionLabel);
+    dimension.label = LineFields(line, kDimensionLabelField + 1).Text(kDimensionLabelField, RecordLimits::kDimensionLabel);
 }
 
 // The line's leading numbers are applied nowhere and not read.
 void ReadDimensionValues(WStringView line, DimensionPart& dimension) {
-    const LineFields fields(line);
+    const LineFields fields(line, kSecondValueField + 1);
     dimension.value1 = EvaluatedValue(fields[kFirstValueField]);
     dimension.value2 = EvaluatedValue(fields[kSecondValueField]);
 }
 
 void ReadFrameRow(WStringView line, FrameRow& row) {
     using F = FrameRowField;
-    const LineFields fields(line);
+    const LineFields fields(line, F::kTextAfter2 + 1);
     row.read = true;
     row.symbol = FrameSymbol(fields, F::kSymbol);
     row.modifierBefore = FrameSymbol(fields, F::kModifierBefore);
@@ -170,7 +170,7 @@ void ReadFrameRow(WStringView line, FrameRow& row) {
 }
 
 void ReadDatumRefs(WStringView line, FrameRow& row) {
-    const LineFields fields(line);
+    const LineFields fields(line, 1 + 2 * kDatumRefCount);
     row.hasDatumRefs = true;
     for (std::size_t k = 0; k < kDatumRefCount; ++k) {
         const std::size_t lettersField = 1 + 2 * k;
@@ -184,7 +184,7 @@ void ReadDatumRefs(WStringView line, FrameRow& row) {
 }
 
 WString ReadLabelText(WStringView line, std::size_t limit) {
-    return LineFields(line).Text(kLabelTextField, limit);
+    return LineFields(line, kLabelTextField + 1).Text(kLabelTextField, limit);
 }
 
 }  // namespace noteimport

@@ -13,7 +13,7 @@ constexpr char kRejectedByte1 = 0x12;
 constexpr char kRejectedByte2 = 0x14;
 // Up to this many digits a plain integer token is exact as a double.
 constexpr std::size_t kExactDigits = 15;
-constexpr std::uint16_t kLineCodeNumbers = 20;
+constexpr WCHAR kRejectedUnits[] = {kRejectedByte1, kRejectedByte2, 0};
 
 bool IsSeparator(char c, std::string_view separators) {
     return separators.find(c) != std::string_view::npos;
@@ -82,10 +82,23 @@ std::uint16_t ReadLineNumbers(WStringView line, std::uint16_t maxCount, double* 
     return ParseBuffer(buffer, kFieldSeparator, true, maxCount, numbers);
 }
 
+// Only the first number counts, so only the first token that takes part is
+// converted: the UTF-8 of other characters never holds '|', the two rejected
+// bytes or a zero, so tokens can be found on the wide text itself.
 std::int32_t LineCode(WStringView line) {
-    double numbers[kLineCodeNumbers];
-    ReadLineNumbers(line, kLineCodeNumbers, numbers);
-    return ToInt32(numbers[0]);
+    const WStringView text = line.substr(0, line.find(WCHAR(0)));
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find(WCHAR(kFieldSeparator[0]), start);
+        if (end == WStringView::npos) end = text.size();
+        const WStringView token = text.substr(start, end - start);
+        start = end + 1;
+        if (token.empty() || token.find_first_of(kRejectedUnits) != WStringView::npos) continue;
+        double number = 0.0;
+        ReadLineNumbers(token, 1, &number);
+        return ToInt32(number);
+    }
+    return 0;
 }
 
 }  // namespace noteimport

@@ -27,10 +27,9 @@ struct TerminatedField {
 
 RecordLines::RecordLines(WStringView text) {
     m_lines.reserve(kExpectedLines);
-    if (text.find(kLineFeed) == WStringView::npos) {
-        Split(text);
-        return;
-    }
+    // Line feeds are rare: the text is only copied when it holds one.
+    if (Split(text)) return;
+    m_lines.clear();
     m_cleaned.reserve(text.size());
     for (const WCHAR c : text) {
         if (c != kLineFeed) m_cleaned.push_back(c);
@@ -38,21 +37,29 @@ RecordLines::RecordLines(WStringView text) {
     Split(m_cleaned);
 }
 
-void RecordLines::Split(WStringView text) {
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find(kCarriageReturn, start);
-        if (end == WStringView::npos) end = text.size();
+// False, with the lines incomplete, at the first line feed.
+bool RecordLines::Split(WStringView text) {
+    const WCHAR* const begin = text.data();
+    const WCHAR* const end = begin + text.size();
+    const WCHAR* start = begin;
+    for (const WCHAR* p = begin;; ++p) {
+        if (p != end && *p != kCarriageReturn) {
+            if (*p == kLineFeed) return false;
+            continue;
+        }
         // Over-long lines are cut rather than refused: the rest of the
         // record is still readable.
-        if (end > start) m_lines.push_back({text.substr(start, std::min(end - start, RecordLimits::kLine))});
-        start = end + 1;
+        const auto length = static_cast<std::size_t>(p - start);
+        if (length > 0) m_lines.push_back({WStringView(start, std::min(length, RecordLimits::kLine))});
+        if (p == end) return true;
+        start = p + 1;
     }
 }
 
-LineFields::LineFields(WStringView line) {
+LineFields::LineFields(WStringView line, std::size_t fieldCount) {
     std::size_t start = 0;
-    for (std::size_t n = 0; n < kMaxFields; ++n) {
+    const std::size_t count = std::min(fieldCount, kMaxFields);
+    for (std::size_t n = 0; n < count; ++n) {
         const std::size_t end = line.find(kFieldSeparator, start);
         if (end == WStringView::npos) {
             m_fields[n] = line.substr(start);

@@ -27,7 +27,7 @@ private:
         WStringView text;
     };
 
-    void Split(WStringView text);
+    bool Split(WStringView text);
 
     // Only made when the text holds line feeds.
     WString m_cleaned;
@@ -41,7 +41,8 @@ class LineFields {
 public:
     static constexpr std::size_t kMaxFields = 24;
 
-    explicit LineFields(WStringView line);
+    // Only the first fieldCount fields are cut out; later ones read empty.
+    explicit LineFields(WStringView line, std::size_t fieldCount = kMaxFields);
 
     WStringView operator[](std::size_t n) const { return n < kMaxFields ? m_fields[n] : WStringView(); }
     // The field cut to at most limit units.

@@ -46,7 +46,9 @@ int KScene::Impl::ModifiedCount(const KObject* object) const {
 
 bool KScene::Impl::Add(boost::shared_ptr<KObject> object, bool saved) {
     if (!object || Find(object.get()) != nullptr) return false;
-    entries.reserve(entries.size() + 1);
+    // Grown geometrically: reserving one more each time made every add copy
+    // the whole list.
+    if (entries.size() == entries.capacity()) entries.reserve(2 * entries.capacity() + 1);
     byAddress.emplace(object.get(), entries.size());
     entries.push_back({std::move(object), saved});  // cannot throw after the reserve
     return true;
