@@ -1,7 +1,6 @@
 #include "shell/NoteWalk.h"
 
 #include <array>
-#include <cstring>
 #include <memory>
 
 #include "host/kscene/KScene.h"
@@ -25,8 +24,8 @@ void Walk(Selection selection, Visit visit) {
     DB_LIST_ENT* cursor = db_start;
     DB_LIST_ENT* previous = nullptr;
     // 12 KB records: kept off the stack, which the host's callers share.
+    // Value-initialised, so the buffer starts zeroed.
     const auto record = std::make_unique<ent>();
-    std::memset(record.get(), 0, sizeof(ent));
     bool success = false;
     do {
         get_raw_ent(false, &cursor, &previous, record.get(), selection.value, selection.mask,
