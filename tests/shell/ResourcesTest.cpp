@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "host/Afx.h"
+#include "platform/mastercam/HostStandIn.h"
 #include "shell/EntryPoints.h"
 
 namespace {
@@ -79,11 +80,17 @@ TEST(Resources, PngsAreRgbaImagesOfTheirSize) {
     }
 }
 
-TEST(Resources, LoadingTheLibraryInitialisedItsExtensionModule) {
-    // The loader ran attach: the current resource handle is untouched, but a
-    // walk makes the library's own module current while it runs.
-    EXPECT_NE(AfxFindModuleResource(LibraryModule(), ResourceType::String, 1), nullptr);
-    EXPECT_EQ(AfxFindModuleResource(LibraryModule(), ResourceType::String, 3), nullptr);
+TEST(Resources, LoadingTheLibraryMakesItsOwnModuleCurrentDuringAWalk) {
+    // The loader ran attach, which handed the module's resources to the
+    // application object; a walk makes them current and then puts the
+    // previous handle back.
+    standin::host::Reset();
+    HINSTANCE previous = reinterpret_cast<HINSTANCE>(std::uintptr_t{0x2000});
+    AfxGetModuleState()->m_hCurrentResourceHandle = previous;
+    m_Draftlift();
+    EXPECT_EQ(standin::host::ResourcesAtLastRepaint(), LibraryModule());
+    EXPECT_EQ(AfxGetModuleState()->m_hCurrentResourceHandle, previous);
+    AfxGetModuleState()->m_hCurrentResourceHandle = nullptr;
 }
 
 }  // namespace
