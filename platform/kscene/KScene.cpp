@@ -35,8 +35,8 @@ void Hold(KScene::Impl& impl, boost::shared_ptr<KObject> object, bool saved) {
 }  // namespace
 
 const KScene::Impl::Entry* KScene::Impl::Find(const void* address) const {
-    const auto found = byAddress.find(address);
-    return found == byAddress.end() ? nullptr : &entries[found->second];
+    const std::size_t position = byAddress.Find(address);
+    return position == AddressIndex::kAbsent ? nullptr : &entries[position];
 }
 
 int KScene::Impl::ModifiedCount(const KObject* object) const {
@@ -49,21 +49,21 @@ bool KScene::Impl::Add(boost::shared_ptr<KObject> object, bool saved) {
     // Grown geometrically: reserving one more each time made every add copy
     // the whole list.
     if (entries.size() == entries.capacity()) entries.reserve(2 * entries.capacity() + 1);
-    byAddress.emplace(object.get(), entries.size());
+    byAddress.Insert(object.get(), entries.size());
     entries.push_back({std::move(object), saved});  // cannot throw after the reserve
     return true;
 }
 
 // Only ever the last object added: the one whose tree node could not be made.
 void KScene::Impl::Remove(const void* address) {
-    byAddress.erase(address);
+    byAddress.Erase(address);
     if (!entries.empty() && entries.back().object.get() == address) entries.pop_back();
 }
 
 // Gives the memory back too, so that a cleared scene holds no allocation.
 void KScene::Impl::Clear() {
     std::vector<Entry>().swap(entries);
-    std::unordered_map<const void*, std::size_t>().swap(byAddress);
+    byAddress.Clear();
     std::unordered_map<const KObject*, int>().swap(modified);
 }
 

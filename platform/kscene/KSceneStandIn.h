@@ -8,6 +8,7 @@
 #include <boost/shared_ptr.hpp>
 
 #include "host/kscene/KScene.h"
+#include "platform/kscene/AddressIndex.h"
 
 struct KScene::Impl {
     struct Entry {
@@ -16,7 +17,7 @@ struct KScene::Impl {
     };
     // In the order the scene took them.
     std::vector<Entry> entries;
-    std::unordered_map<const void*, std::size_t> byAddress;
+    AddressIndex byAddress;
     std::unordered_map<const KObject*, int> modified;
 
     const Entry* Find(const void* address) const;

@@ -1,7 +1,7 @@
 // The host's entity database as a linked list of nodes, walked with
 // get_raw_ent; notes and memory tables live beside it.
 #include <deque>
-#include <map>
+#include <unordered_map>
 #include <memory>
 
 #include "host/Afx.h"
@@ -31,7 +31,7 @@ struct Entity {
 struct Database {
     std::deque<DB_LIST_ENT> nodes;  // a deque keeps node addresses stable
     std::deque<Entity> entities;
-    std::map<std::int32_t, WString> memoryTables;
+    std::unordered_map<std::int32_t, WString> memoryTables;  // nodes keep each text in place
     int repaints = 0;
     int getRawEntCalls = 0;
     HINSTANCE resourcesAtRepaint = nullptr;
