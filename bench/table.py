@@ -20,10 +20,14 @@ def rate(value):
 def rows(paths):
     for path in paths:
         with open(path) as file:
-            for entry in json.load(file)["benchmarks"]:
-                counters = {k: v for k, v in entry.items() if k not in STANDARD}
-                yield (entry["name"], entry.get("items_per_second"),
-                       f'{entry["real_time"]:.2f} {entry["time_unit"]}', counters)
+            text = file.read()
+        # A program whose benchmarks all miss the filter writes nothing.
+        if not text.strip():
+            continue
+        for entry in json.loads(text)["benchmarks"]:
+            counters = {k: v for k, v in entry.items() if k not in STANDARD}
+            yield (entry["name"], entry.get("items_per_second"),
+                   f'{entry["real_time"]:.2f} {entry["time_unit"]}', counters)
 
 
 def main(paths):

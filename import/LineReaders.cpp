@@ -1,5 +1,7 @@
 #include "import/LineReaders.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "import/NumberList.h"
@@ -87,9 +89,11 @@ WString RowValueText(const LineFields& fields) {
 }
 
 WString EvaluatedValue(WStringView expression) {
-    const WString terminated(expression.substr(0, RecordLimits::kValueExpression));
+    std::array<WCHAR, RecordLimits::kValueExpression + 1> terminated;
+    const WStringView cut = expression.substr(0, RecordLimits::kValueExpression);
+    *std::copy(cut.begin(), cut.end(), terminated.begin()) = 0;
     bool flag = false;
-    return FormatValue(calc(terminated.c_str(), &flag), kDimensionDecimals);
+    return FormatValue(calc(terminated.data(), &flag), kDimensionDecimals);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 
 #include "import/ValueText.h"
 
@@ -28,6 +29,19 @@ double ReadNumber(const char* token) {
     }
     if (token[length] == '\0' && length > 0 && length <= kExactDigits) return value;
     return std::atof(token);
+}
+
+// The value of a token of a few plain digits, as the general reading would
+// give it, found without converting the token.
+std::optional<std::int32_t> ShortDigitRun(WStringView token) {
+    constexpr std::size_t kMaxDigits = 9;  // always within 32 bits
+    if (token.size() > kMaxDigits) return std::nullopt;
+    std::int32_t value = 0;
+    for (const WCHAR unit : token) {
+        if (unit < u'0' || unit > u'9') return std::nullopt;
+        value = value * 10 + (unit - u'0');
+    }
+    return value;
 }
 
 // Tokenises a writable, zero-terminated buffer the way strtok does, writing
@@ -94,6 +108,7 @@ std::int32_t LineCode(WStringView line) {
         const WStringView token = text.substr(start, end - start);
         start = end + 1;
         if (token.empty() || token.find_first_of(kRejectedUnits) != WStringView::npos) continue;
+        if (const auto code = ShortDigitRun(token)) return *code;
         double number = 0.0;
         ReadLineNumbers(token, 1, &number);
         return ToInt32(number);

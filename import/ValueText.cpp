@@ -1,6 +1,7 @@
 #include "import/ValueText.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -13,6 +14,7 @@ constexpr double kHighestValue = 9999999999.0;
 constexpr int kFormattedDigits = 16;
 // A negative precision means the formatter's default of six.
 constexpr int kDefaultDecimals = 6;
+constexpr std::size_t kStackFormatUnits = 64;
 constexpr char32_t kReplacement = 0xFFFD;
 
 bool IsHighSurrogate(WCHAR unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
@@ -44,10 +46,17 @@ WString FormatValue(double value, int decimals) {
     if (value < kLowestValue) value = kLowestValue;
     if (value > kHighestValue) value = kHighestValue;
     const int size = kFormattedDigits + std::max(decimals, kDefaultDecimals);
-    WString text(static_cast<std::size_t>(size), u'\0');
-    const int written = swprintf_s(text.data(), text.size(), u"%.*f", decimals, value);
-    text.resize(written > 0 ? static_cast<std::size_t>(written) : 0);
-    return text;
+    // Usual precisions format on the stack, so that a short result is the
+    // only string made.
+    std::array<WCHAR, kStackFormatUnits> local;
+    WString large;
+    WCHAR* out = local.data();
+    if (size > int(local.size())) {
+        large.resize(static_cast<std::size_t>(size));
+        out = large.data();
+    }
+    const int written = swprintf_s(out, static_cast<std::size_t>(size), u"%.*f", decimals, value);
+    return WString(out, written > 0 ? static_cast<std::size_t>(written) : 0);
 }
 
 std::size_t EncodeUtf8(WStringView text, char* out) {
