@@ -184,4 +184,64 @@ TEST(MeshStandIn, OctreeCopesWithDuplicatesAndFlatSets) {
     EXPECT_FALSE(KOctree(std::vector<Point>{}).NearestPoint({0, 0, 0}));
 }
 
+// The neighbour across each edge as its definition reads: the first other
+// triangle (in triangle and corner order) running the edge the other way,
+// else the first running it the same way.
+std::uint32_t ReferenceNeighbor(const std::vector<std::array<std::uint32_t, 3>>& triangles, std::size_t points,
+                                std::size_t self, int corner) {
+    const auto usable = [&](const auto& c) { return c[0] < points && c[1] < points && c[2] < points; };
+    if (!usable(triangles[self])) return kNoNeighbor;
+    const std::uint32_t a = triangles[self][corner];
+    const std::uint32_t b = triangles[self][(corner + 1) % 3];
+    for (const bool sameWay : {false, true}) {
+        for (std::size_t t = 0; t < triangles.size(); ++t) {
+            if (t == self || !usable(triangles[t])) continue;
+            for (int k = 0; k < 3; ++k) {
+                const std::uint32_t from = triangles[t][k];
+                const std::uint32_t to = triangles[t][(k + 1) % 3];
+                if (sameWay ? (from == a && to == b) : (from == b && to == a)) return std::uint32_t(t);
+            }
+        }
+    }
+    return kNoNeighbor;
+}
+
+struct RandomMesh {
+    const char* name;
+    std::uint32_t points;
+    std::uint32_t triangles;
+    // Corners are drawn from this many vertices, spread over all points, so
+    // that edges repeat (non-manifold, loops, both ways) and blocks differ.
+    std::uint32_t distinct;
+};
+
+class NeighborsOfRandomMeshes : public testing::TestWithParam<RandomMesh> {};
+
+TEST_P(NeighborsOfRandomMeshes, MatchTheDefinition) {
+    const RandomMesh param = GetParam();
+    std::mt19937 random(11);
+    std::uniform_int_distribution<std::uint32_t> pick(0, param.distinct - 1);
+    const std::uint32_t stride = param.points / param.distinct;
+    std::vector<std::array<std::uint32_t, 3>> triangles(param.triangles);
+    for (auto& t : triangles) {
+        for (auto& corner : t) corner = pick(random) * stride;
+    }
+    triangles.back()[1] = param.points;  // one triangle names a vertex that does not exist
+    KMesh mesh;
+    AddPoints(mesh, std::vector<Point>(param.points, Point{}));
+    AddTriangles(mesh, triangles);
+    mesh.FindNeighbors();
+    for (std::size_t t = 0; t < triangles.size(); ++t) {
+        for (int k = 0; k < 3; ++k) {
+            ASSERT_EQ(mesh.Face(t).neighbors[k], ReferenceNeighbor(triangles, param.points, t, k)) << t << " " << k;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Shapes, NeighborsOfRandomMeshes,
+                         testing::Values(RandomMesh{"FewVerticesManyRepeats", 40, 120, 5},
+                                         RandomMesh{"SparseMostlyBorders", 300, 200, 300},
+                                         RandomMesh{"AcrossVertexBlocks", 200000, 400, 12}),
+                         [](const auto& info) { return info.param.name; });
+
 }  // namespace
