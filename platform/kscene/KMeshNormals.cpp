@@ -26,15 +26,29 @@ double CornerAngle(const Vec& at, const Vec& a, const Vec& b) {
     return std::atan2(Length(Cross(u, v)), Dot(u, v));
 }
 
+constexpr std::size_t kPrefetchDistance = 16;
+
+void Prefetch(const std::array<std::uint32_t, 3>& corners, const std::vector<Vec>& positions, const std::vector<Vec>& sums) {
+    for (const std::uint32_t v : corners) {
+        if (v >= positions.size()) continue;
+        __builtin_prefetch(&positions[v]);
+        __builtin_prefetch(&sums[v], 1);
+    }
+}
+
 }  // namespace
 
 bool KMesh::ComputeVertexNormals(bool angleWeighted) {
     const std::size_t points = NumPoints();
     std::vector<Vec> sums(points, Vec{});
+    const std::vector<Vec>& positions = Positions();
     for (std::size_t t = 0; t < m_corners.size(); ++t) {
+        // The corners of a large mesh lie anywhere in memory: asking for a
+        // later triangle's ones early lets their loads overlap.
+        if (t + kPrefetchDistance < m_corners.size()) Prefetch(m_corners[t + kPrefetchDistance], positions, sums);
         const auto& c = m_corners[t];
         if (c[0] >= points || c[1] >= points || c[2] >= points) continue;
-        const Vec p[3] = {KCloud::Point(c[0]), KCloud::Point(c[1]), KCloud::Point(c[2])};
+        const Vec p[3] = {positions[c[0]], positions[c[1]], positions[c[2]]};
         // Twice the area, along the face normal.
         const Vec areaNormal = Cross(Minus(p[1], p[0]), Minus(p[2], p[0]));
         const double length = Length(areaNormal);
