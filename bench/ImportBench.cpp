@@ -8,6 +8,7 @@
 #include <benchmark/benchmark.h>
 
 #include "host/Mastercam.h"
+#include "import/AnnotationBuilder.h"
 #include "import/RecordReader.h"
 #include "platform/kscene/KSceneStandIn.h"
 #include "platform/mastercam/HostStandIn.h"
@@ -92,29 +93,36 @@ std::size_t SplitAll(const Notes& notes, std::vector<std::u16string_view>& piece
 
 double Seconds(std::chrono::steady_clock::duration d) { return std::chrono::duration<double>(d).count(); }
 
-void BM_ImportNotes(benchmark::State& state) {
-    const auto count = static_cast<std::size_t>(state.range(0));
-    const Notes notes = LoadNotes(count);
+// The common loop: per iteration an untimed preparation, the split baseline
+// over the same texts on its own clock, then the work measured; the ratio
+// of the two goes into the vs_split counter.
+template <class Prepare, class Work>
+void AgainstSplit(benchmark::State& state, const Notes& notes, Prepare prepare, Work work) {
     std::vector<std::u16string_view> pieces;
     pieces.reserve(64);
-    double importSeconds = 0.0;
+    double workSeconds = 0.0;
     double splitSeconds = 0.0;
     for (auto _ : state) {
         state.PauseTiming();
-        standin::kscene::Reset();
-        // The baseline over the same texts, timed on its own clock.
+        prepare();
         const auto splitStart = std::chrono::steady_clock::now();
         benchmark::DoNotOptimize(SplitAll(notes, pieces));
         splitSeconds += Seconds(std::chrono::steady_clock::now() - splitStart);
         state.ResumeTiming();
 
-        const auto importStart = std::chrono::steady_clock::now();
-        m_Draftlift();
-        importSeconds += Seconds(std::chrono::steady_clock::now() - importStart);
+        const auto workStart = std::chrono::steady_clock::now();
+        work();
+        workSeconds += Seconds(std::chrono::steady_clock::now() - workStart);
     }
+    state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * notes.texts.size()));
+    state.counters["vs_split"] = workSeconds / splitSeconds;
+}
+
+void BM_ImportNotes(benchmark::State& state) {
+    const auto count = static_cast<std::size_t>(state.range(0));
+    const Notes notes = LoadNotes(count);
+    AgainstSplit(state, notes, [] { standin::kscene::Reset(); }, [] { m_Draftlift(); });
     if (standin::kscene::Scene().impl().entries.size() != count) state.SkipWithError("not every note was imported");
-    state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * count));
-    state.counters["vs_split"] = importSeconds / splitSeconds;
     standin::kscene::Reset();
     standin::host::Reset();
 }
@@ -129,35 +137,42 @@ void BM_SplitBaseline(benchmark::State& state) {
     standin::host::Reset();
 }
 
-// Reading alone, without building objects or the host walk, with the split
-// baseline over the same texts timed beside it.
+// Reading alone, without building objects or the host walk.
 void BM_ReadRecords(benchmark::State& state) {
     const auto count = static_cast<std::size_t>(state.range(0));
     const Notes notes = LoadNotes(count);
-    std::vector<std::u16string_view> pieces;
-    pieces.reserve(64);
-    double readSeconds = 0.0;
-    double splitSeconds = 0.0;
-    for (auto _ : state) {
-        state.PauseTiming();
-        const auto splitStart = std::chrono::steady_clock::now();
-        benchmark::DoNotOptimize(SplitAll(notes, pieces));
-        splitSeconds += Seconds(std::chrono::steady_clock::now() - splitStart);
-        state.ResumeTiming();
-
-        const auto readStart = std::chrono::steady_clock::now();
-        std::size_t decoded = 0;
+    std::size_t decoded = 0;
+    AgainstSplit(state, notes, [&] { decoded = 0; }, [&] {
         for (const WString& text : notes.texts) decoded += noteimport::ReadRecord(text).Decoded();
-        readSeconds += Seconds(std::chrono::steady_clock::now() - readStart);
-        if (decoded != count) state.SkipWithError("a generated record was refused");
-    }
-    state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * count));
-    state.counters["vs_split"] = readSeconds / splitSeconds;
+    });
+    if (decoded != count) state.SkipWithError("a generated record was refused");
+    standin::host::Reset();
+}
+
+// Building the scene's objects from records read beforehand and adding them
+// to the scene: the part of the import that the scene's object model sets.
+void BM_BuildObjects(benchmark::State& state) {
+    const auto count = static_cast<std::size_t>(state.range(0));
+    const Notes notes = LoadNotes(count);
+    std::vector<noteimport::NoteRecord> records(count);
+    const auto readAll = [&] {
+        standin::kscene::Reset();
+        for (std::size_t n = 0; n < count; ++n) records[n] = noteimport::ReadRecord(notes.texts[n]).record;
+    };
+    AgainstSplit(state, notes, readAll, [&] {
+        KScene& scene = *KD::GetScene();
+        for (std::size_t n = 0; n < count; ++n) {
+            scene.AddObject(noteimport::BuildAnnotation(std::move(records[n]), {double(n), 0.0, 0.0}));
+        }
+    });
+    if (standin::kscene::Scene().impl().entries.size() != count) state.SkipWithError("not every object was added");
+    standin::kscene::Reset();
     standin::host::Reset();
 }
 
 }  // namespace
 
+BENCHMARK(BM_BuildObjects)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadRecords)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ImportNotes)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SplitBaseline)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
