@@ -28,24 +28,29 @@ double CornerAngle(const Vec& at, const Vec& a, const Vec& b) {
 
 constexpr std::size_t kPrefetchDistance = 16;
 
-void Prefetch(const std::array<std::uint32_t, 3>& corners, const std::vector<Vec>& positions, const std::vector<Vec>& sums) {
+void Prefetch(const std::array<std::uint32_t, 3>& corners, const std::vector<Vec>& positions, const std::vector<Vec>& normals) {
     for (const std::uint32_t v : corners) {
         if (v >= positions.size()) continue;
         __builtin_prefetch(&positions[v]);
-        __builtin_prefetch(&sums[v], 1);
+        __builtin_prefetch(&normals[v], 1);
     }
 }
 
 }  // namespace
 
+// Each vertex sums its faces' contributions in its own normal, from the
+// first face that reaches it on, so that a large mesh needs no second array
+// of vertices. A vertex no usable face reaches keeps the normal it has; one
+// whose faces cancel out exactly is left with the zero vector.
 bool KMesh::ComputeVertexNormals(bool angleWeighted) {
     const std::size_t points = NumPoints();
-    std::vector<Vec> sums(points, Vec{});
+    std::vector<bool> reached(points, false);
     const std::vector<Vec>& positions = Positions();
+    const std::vector<Vec>& normals = Normals();
     for (std::size_t t = 0; t < m_corners.size(); ++t) {
         // The corners of a large mesh lie anywhere in memory: asking for a
         // later triangle's ones early lets their loads overlap.
-        if (t + kPrefetchDistance < m_corners.size()) Prefetch(m_corners[t + kPrefetchDistance], positions, sums);
+        if (t + kPrefetchDistance < m_corners.size()) Prefetch(m_corners[t + kPrefetchDistance], positions, normals);
         const auto& c = m_corners[t];
         if (c[0] >= points || c[1] >= points || c[2] >= points) continue;
         const Vec p[3] = {positions[c[0]], positions[c[1]], positions[c[2]]};
@@ -58,12 +63,16 @@ bool KMesh::ComputeVertexNormals(bool angleWeighted) {
         for (int k = 0; k < 3; ++k) {
             const Vec weighted = angleWeighted ? Scaled(unit, CornerAngle(p[k], p[(k + 1) % 3], p[(k + 2) % 3]))
                                                : areaNormal;
-            Accumulate(sums[c[k]], weighted);
+            Vec sum = reached[c[k]] ? normals[c[k]] : Vec{};
+            reached[c[k]] = true;
+            Accumulate(sum, weighted);
+            SetNormal(c[k], sum);
         }
     }
     for (std::size_t i = 0; i < points; ++i) {
-        const double length = Length(sums[i]);
-        if (length > 0.0) SetNormal(i, Scaled(sums[i], 1.0 / length));
+        if (!reached[i]) continue;
+        const double length = Length(normals[i]);
+        if (length > 0.0) SetNormal(i, Scaled(normals[i], 1.0 / length));
     }
     return !m_corners.empty();
 }

@@ -184,6 +184,27 @@ TEST(MeshStandIn, OctreeCopesWithDuplicatesAndFlatSets) {
     EXPECT_FALSE(KOctree(std::vector<Point>{}).NearestPoint({0, 0, 0}));
 }
 
+// A sheet seen from both sides: its two faces cancel at every corner, which
+// is then left without a direction rather than with its earlier normal.
+TEST(MeshStandIn, FacesThatCancelLeaveTheirCornersWithoutDirection) {
+    KMesh sheet;
+    sheet.PrepareForCloudAdd(4);
+    KVertex vertex;
+    vertex.normal = {0, 0, 1};
+    for (const Point& p : std::vector<Point>{{0, 0, 0}, {1, 0, 0}, {0, 1, 0}, {9, 9, 9}}) {
+        vertex.position = p;
+        sheet.AddPoint(vertex);
+    }
+    AddTriangles(sheet, {{0, 1, 2}, {0, 2, 1}});
+    ASSERT_TRUE(sheet.ComputeVertexNormals(false));
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(sheet.Normal(i).x, 0.0);
+        EXPECT_EQ(sheet.Normal(i).y, 0.0);
+        EXPECT_EQ(sheet.Normal(i).z, 0.0) << i;
+    }
+    EXPECT_EQ(sheet.Normal(3).z, 1.0);  // reached by no face
+}
+
 // The neighbour across each edge as its definition reads: the first other
 // triangle (in triangle and corner order) running the edge the other way,
 // else the first running it the same way.
