@@ -11,7 +11,8 @@ namespace {
 
 constexpr int kBitsPerAxis = KOctree::kMaxDepth;
 constexpr double kCellsPerAxis = double((1u << kBitsPerAxis) - 1);
-constexpr int kRadixBits = 12;
+// Byte digits: 256 buckets keep every scatter within the address caches.
+constexpr int kRadixBits = 8;
 constexpr int kRadixPasses = 3 * kBitsPerAxis / kRadixBits;
 constexpr std::size_t kBuckets = std::size_t(1) << kRadixBits;
 
@@ -122,7 +123,12 @@ KOctree::KOctree(const KPt3<double>* points, std::size_t count) {
     for (std::size_t i = 0; i < count; ++i) m_indices[i] = std::uint32_t(i);
     RadixSort(codes, m_indices);
     m_points.resize(count);
-    for (std::size_t i = 0; i < count; ++i) m_points[i] = points[m_indices[i]];
+    // A gather from all over the points: later ones are asked for early.
+    constexpr std::size_t kPrefetchDistance = 16;
+    for (std::size_t i = 0; i < count; ++i) {
+        if (i + kPrefetchDistance < count) __builtin_prefetch(&points[m_indices[i + kPrefetchDistance]]);
+        m_points[i] = points[m_indices[i]];
+    }
     BuildNodes(codes);
     FitBoxes();
 }
