@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
-#include <optional>
 
+#include "import/RecordLines.h"
 #include "import/ValueText.h"
 
 namespace noteimport {
@@ -16,9 +16,17 @@ constexpr char kRejectedByte2 = 0x14;
 constexpr std::size_t kExactDigits = 15;
 constexpr WCHAR kRejectedUnits[] = {kRejectedByte1, kRejectedByte2, 0};
 
-bool IsSeparator(char c, std::string_view separators) {
-    return separators.find(c) != std::string_view::npos;
-}
+// The separators of one tokenising; a single one, as for record lines, is
+// compared directly rather than searched for.
+class Separators {
+public:
+    explicit Separators(std::string_view all) : m_all(all), m_single(all.size() == 1 ? all[0] : '\0') {}
+    bool Has(char c) const { return m_single != '\0' ? c == m_single : m_all.find(c) != std::string_view::npos; }
+
+private:
+    std::string_view m_all;
+    char m_single;
+};
 
 // atof, with a shortcut for plain digit runs that gives the same value.
 double ReadNumber(const char* token) {
@@ -31,32 +39,20 @@ double ReadNumber(const char* token) {
     return std::atof(token);
 }
 
-// The value of a token of a few plain digits, as the general reading would
-// give it, found without converting the token.
-std::optional<std::int32_t> ShortDigitRun(WStringView token) {
-    constexpr std::size_t kMaxDigits = 9;  // always within 32 bits
-    if (token.size() > kMaxDigits) return std::nullopt;
-    std::int32_t value = 0;
-    for (const WCHAR unit : token) {
-        if (unit < u'0' || unit > u'9') return std::nullopt;
-        value = value * 10 + (unit - u'0');
-    }
-    return value;
-}
-
 // Tokenises a writable, zero-terminated buffer the way strtok does, writing
 // a zero after each token.
-std::uint16_t ParseBuffer(char* buffer, std::string_view separators, bool skipNonNumeric,
+std::uint16_t ParseBuffer(char* buffer, std::string_view separatorList, bool skipNonNumeric,
                           std::uint16_t maxCount, double* numbers) {
+    const Separators separators(separatorList);
     for (std::uint16_t k = 0; k < maxCount; ++k) numbers[k] = 0.0;
     // With no room nothing is stored (the count is checked before storing).
     std::uint16_t count = 0;
     char* p = buffer;
     while (count < maxCount) {
-        while (*p != '\0' && IsSeparator(*p, separators)) ++p;
+        while (*p != '\0' && separators.Has(*p)) ++p;
         if (*p == '\0') break;
         char* const token = p;
-        while (*p != '\0' && !IsSeparator(*p, separators)) ++p;
+        while (*p != '\0' && !separators.Has(*p)) ++p;
         const bool last = *p == '\0';
         *p = '\0';
         if (!skipNonNumeric || IsNumericToken(token)) numbers[count++] = ReadNumber(token);

@@ -77,7 +77,22 @@ WString LineFields::Text(std::size_t n, std::size_t limit) const {
 
 std::int32_t LineFields::Integer(std::size_t n) const { return WideInteger((*this)[n]); }
 
-std::int32_t WideInteger(WStringView text) { return _wtoi(TerminatedField(text).chars.data()); }
+std::optional<std::int32_t> ShortDigitRun(WStringView text) {
+    constexpr std::size_t kMaxDigits = 9;
+    if (text.empty() || text.size() > kMaxDigits) return std::nullopt;
+    std::int32_t value = 0;
+    for (const WCHAR unit : text) {
+        if (unit < u'0' || unit > u'9') return std::nullopt;
+        value = value * 10 + (unit - u'0');
+    }
+    return value;
+}
+
+// Most fields are short digit runs, read without the terminated copy.
+std::int32_t WideInteger(WStringView text) {
+    if (const auto value = ShortDigitRun(text)) return *value;
+    return _wtoi(TerminatedField(text).chars.data());
+}
 
 double WideDouble(WStringView text) { return _wtof(TerminatedField(text).chars.data()); }
 

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "import/RecordReader.h"
@@ -53,6 +54,10 @@ public:
 private:
     std::array<WStringView, kMaxFields> m_fields{};
 };
+
+// The value of a text of at most nine plain digits (always within 32 bits),
+// as every number reader here gives it; nothing for any other text.
+std::optional<std::int32_t> ShortDigitRun(WStringView text);
 
 // _wtoi and _wtof of a text that need not end in a zero.
 std::int32_t WideInteger(WStringView text);

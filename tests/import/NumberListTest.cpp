@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "import/NumberList.h"
+#include "import/RecordLines.h"
 
 namespace {
 
@@ -92,6 +93,21 @@ INSTANTIATE_TEST_SUITE_P(Lines, LineCodes,
                          testing::Values(CodeCase{u"102|5|0", 102}, CodeCase{u"|108|A", 108}, CodeCase{u"||", 0},
                                          CodeCase{u"", 0}, CodeCase{u"abc|104", 0}, CodeCase{u"109.9|x", 109},
                                          CodeCase{u"-5|1", -5}, CodeCase{u"\x12|110", 110},
-                                         CodeCase{u"\uFFED1|2", 0}, CodeCase{u"1e40", INT32_MIN}));
+                                         CodeCase{u"\uFFED1|2", 0}, CodeCase{u"1e40", INT32_MIN},
+                                         CodeCase{u"0101|x", 101}, CodeCase{u"1234567890|x", 1234567890},
+                                         CodeCase{u"99999999999", INT32_MIN}));
+
+// A field read as an integer gives what _wtoi gives for it, whichever way
+// it is read.
+class FieldIntegers : public testing::TestWithParam<const char16_t*> {};
+
+TEST_P(FieldIntegers, AgreeWithTheRuntime) {
+    const WString field = GetParam();
+    EXPECT_EQ(noteimport::WideInteger(field), _wtoi(field.c_str()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Fields, FieldIntegers,
+                         testing::Values(u"0", u"7", u"007", u"123456789", u"1234567890", u"99999999999", u"",
+                                         u" 12", u"+5", u"-3", u"12a", u"\uFF10"));
 
 }  // namespace
