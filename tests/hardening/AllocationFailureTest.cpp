@@ -1,6 +1,7 @@
 // Every allocation of representative call sequences fails once in turn: no
 // block may leak, no exception may leave a function that must catch it, and
 // the scene must stay whole (an object is in it entirely or not at all).
+#include <cstdlib>
 #include <functional>
 #include <new>
 #include <set>
@@ -13,8 +14,53 @@
 #include "host/kscene/KMBD.h"
 #include "host/kscene/KObjectTree.h"
 #include "platform/kscene/KSceneStandIn.h"
-#include "tests/hardening/AllocationFailure.h"
 #include "tests/support/StandIns.h"
+
+// This program replaces the global allocation functions: it counts the blocks
+// alive and can make the n-th allocation from now throw std::bad_alloc.
+namespace allocation {
+
+long countdown = -1;  // allocations that still succeed; negative: never fail
+bool failed = false;  // whether the armed failure has happened
+long live = 0;
+
+void* Allocate(std::size_t size) {
+    if (countdown == 0) {
+        countdown = -1;
+        failed = true;
+        throw std::bad_alloc();
+    }
+    if (countdown > 0) --countdown;
+    void* block = std::malloc(size == 0 ? 1 : size);
+    if (block == nullptr) throw std::bad_alloc();
+    ++live;
+    return block;
+}
+
+void Release(void* block) noexcept {
+    if (block == nullptr) return;
+    --live;
+    std::free(block);
+}
+
+}  // namespace allocation
+
+void* operator new(std::size_t size) { return allocation::Allocate(size); }
+void* operator new[](std::size_t size) { return allocation::Allocate(size); }
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+    try {
+        return allocation::Allocate(size);
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+}
+void* operator new[](std::size_t size, const std::nothrow_t& tag) noexcept { return operator new(size, tag); }
+void operator delete(void* block) noexcept { allocation::Release(block); }
+void operator delete[](void* block) noexcept { allocation::Release(block); }
+void operator delete(void* block, std::size_t) noexcept { allocation::Release(block); }
+void operator delete[](void* block, std::size_t) noexcept { allocation::Release(block); }
+void operator delete(void* block, const std::nothrow_t&) noexcept { allocation::Release(block); }
+void operator delete[](void* block, const std::nothrow_t&) noexcept { allocation::Release(block); }
 
 namespace {
 
@@ -62,14 +108,15 @@ long FailEachAllocation(const std::function<void()>& sequence) {
     sequence();  // first-use allocations of the program are not the sequence's
     for (long n = 0;; ++n) {
         testing_support::ResetStandIns();
-        const long before = allocation::LiveBlocks();
-        allocation::FailAfter(n);
+        const long before = allocation::live;
+        allocation::countdown = n;
+        allocation::failed = false;
         sequence();
-        allocation::Disarm();
-        const bool failed = allocation::Failed();
+        allocation::countdown = -1;
+        const bool failed = allocation::failed;
         ExpectSceneWhole();
         testing_support::ResetStandIns();
-        EXPECT_EQ(allocation::LiveBlocks(), before) << "blocks leaked with allocation " << n << " failing";
+        EXPECT_EQ(allocation::live, before) << "blocks leaked with allocation " << n << " failing";
         if (!failed || testing::Test::HasFailure()) return n;
     }
 }

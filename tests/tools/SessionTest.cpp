@@ -15,20 +15,10 @@ namespace {
 
 using draftlift_tool::Session;
 
-// An arc, then one recorded note whose table holds `record` (no table data
-// when null).
-partfile::Part OneNote(const char* record) {
-    std::string tables;
-    if (record != nullptr) {
-        std::string escaped;
-        for (const char* c = record; *c != '\0'; ++c) {
-            escaped += *c == '\r' ? std::string("\\r") : *c == '\n' ? std::string("\\n") : std::string(1, *c);
-        }
-        tables = R"(, "memoryTables": {"3": ")" + escaped + "\"}";
-    }
-    return partfile::Parse(
-        R"({"entities": [{"type": "arc"}, {"type": "note", "text": "~M01|x", "memoryTable": 3}])" +
-        tables + "}");
+// An arc, then one recorded note whose table holds `record`, as JSON text.
+partfile::Part OneNote(const std::string& record) {
+    return partfile::Parse(R"({"entities": [{"type": "arc"}, {"type": "note", "text": "~M01|x", "memoryTable": 3}],)"
+                           R"( "memoryTables": {"3": ")" + record + "\"}}");
 }
 
 TEST(Session, EmbedsTheSamplePartFile) {
@@ -56,20 +46,18 @@ TEST(Session, StartsFromFreshStandInsAndCountsRecordedNotesOnly) {
 
 struct Described {
     const char* what;
-    const char* record;  // null: the note has no table data
+    const char* record;
     const char* description;
 };
 
 const Described kRefusals[] = {
-    {"no table data", nullptr, "entity 1: the note's memory table holds no data"},
-    {"wrong text5", "MBD|T|8|0|0|0|0||0|0\r\n101|0|0|0|0|0|0|0|1|0\r\n108|A",
-     "entity 1 \"T\": line 3: text5 expected (code 109), found 108"},
-    {"wrong note text", "MBD|N|0|0|0|0|0||0|0\r\n101|0|0|0|0|0|0|0|0|1\r\n\r\n109|x\r\ny",
+    {"wrong text5", R"(MBD|\u00d8-T|8|0|0|0|0||0|0\r\n101|0|0|0|0|0|0|0|1|0\r\n108|A)",
+     "entity 1 \"\xC3\x98-T\": line 3: text5 expected (code 109), found 108"},
+    {"wrong note text", R"(MBD|N|0|0|0|0|0||0|0\r\n101|0|0|0|0|0|0|0|0|1\r\n\r\n109|x\r\ny)",
      "entity 1 \"N\": line 3: note text block expected (code 110), found 109"},
-    {"wrong first row", "MBD||1|0|0|0|0||0|0\r\n125|0|0|0|1|0|0|0|0|0|0\r\n104|5",
+    {"wrong first row", R"(MBD||1|0|0|0|0||0|0\r\n125|0|0|0|1|0|0|0|0|0|0\r\n104|5)",
      "entity 1 \"\": line 3: frame row 1 expected (code 102), found 104"},
-    {"dimension without header",
-     "MBD|D|12|0|0|0|0||0|0\r\n125|0|0|0|0|0|0|0|0|0|0|0|0|0|0|0|0|1",
+    {"dimension without header", R"(MBD|D|12|0|0|0|0||0|0\r\n125|0|0|0|0|0|0|0|0|0|0|0|0|0|0|0|0|1)",
      "entity 1 \"D\": line 3: dimension header expected (code 126), the record ends"},
 };
 
@@ -81,21 +69,6 @@ TEST(Session, DescribesEachRefusalWithItsPlace) {
         ASSERT_EQ(refused.size(), 1u);
         EXPECT_EQ(draftlift_tool::Describe(refused[0]), entry.description);
     }
-}
-
-TEST(Session, DescriptionsNameWhatIsKnown) {
-    draftlift_tool::RefusedRecord record;
-    record.entityIndex = 4;
-    record.refusal.reason = noteimport::RefusalReason::WrongFrameRow;
-    record.refusal.row = 2;
-    record.refusal.expectedCode = 104;
-    record.refusal.foundCode = 109;
-    EXPECT_EQ(draftlift_tool::Describe(record),
-              "entity 4: frame row 2 expected (code 104), found 109");
-    record.name = u"\u00d8-7";
-    record.refusal.line = 4;
-    EXPECT_EQ(draftlift_tool::Describe(record),
-              "entity 4 \"\xC3\x98-7\": line 4: frame row 2 expected (code 104), found 109");
 }
 
 }  // namespace
