@@ -40,36 +40,28 @@ TEST_F(Scene, HoldsSavedAndUnsavableObjectsOnce) {
     EXPECT_EQ(scene.impl().ModifiedCount(saved.get()), 2);
 }
 
-TEST_F(Scene, ClearingTheDatabaseEmptiesSceneAndTree) {
+TEST_F(Scene, ClearingTheDatabaseEmptiesSceneAndTreeAndModulesAreRecorded) {
     KD::GetScene()->AddObject(boost::make_shared<KMBDNote>());
     standin::kscene::SetClearResult(false);
     EXPECT_FALSE(KD::ClearOrvantaDB());
     EXPECT_TRUE(KD::GetScene()->impl().entries.empty());
     EXPECT_TRUE(KD::GetTreeMgr()->Root()->children.empty());
     EXPECT_EQ(standin::kscene::ClearCount(), 1);
-}
-
-TEST_F(Scene, UndoPointsAndLoadedModulesAreRecorded) {
-    KD::SetUndoPoint("Import MBD");
     KD::LoadDLL("Draftlift.dll");
-    EXPECT_EQ(standin::kscene::UndoPoints(), std::vector<std::string>{"Import MBD"});
     EXPECT_EQ(standin::kscene::LoadedDlls(), std::vector<std::string>{"Draftlift.dll"});
-    standin::kscene::SetScenePresent(false);
-    EXPECT_EQ(KD::GetScene(), nullptr);
 }
 
 // Which of the eight kinds each type test accepts: annotation, datum, dimension.
 TEST_F(Scene, TypeTestsFollowTheClassTree) {
     KScene& scene = *KD::GetScene();
-    scene.AddObject(boost::make_shared<KMBDTicket>());
-    scene.AddObject(boost::make_shared<KMBDDatum>());
-    scene.AddObject(boost::make_shared<KMBDDatumTarget>());
-    scene.AddObject(boost::make_shared<KMBD2PtDimension>());
-    scene.AddObject(boost::make_shared<KMBDAngleDimension>());
-    scene.AddObject(boost::make_shared<KMBDNote>());
-    scene.AddObject(boost::make_shared<KMBDRadiusDimension>());
-    scene.AddObject(boost::make_shared<KMBDDiameterDimension>());
-    scene.AddObject(boost::make_shared<KMBDTarget>());
+    for (const boost::shared_ptr<KObject>& object : std::vector<boost::shared_ptr<KObject>>{
+             boost::make_shared<KMBDTicket>(), boost::make_shared<KMBDDatum>(),
+             boost::make_shared<KMBDDatumTarget>(), boost::make_shared<KMBD2PtDimension>(),
+             boost::make_shared<KMBDAngleDimension>(), boost::make_shared<KMBDNote>(),
+             boost::make_shared<KMBDRadiusDimension>(), boost::make_shared<KMBDDiameterDimension>(),
+             boost::make_shared<KMBDTarget>()}) {
+        scene.AddObject(object);
+    }
     EXPECT_EQ(CountOf<KObject>(scene), 9u);
     EXPECT_EQ(CountOf<KSceneObject>(scene), 8u);
     EXPECT_EQ(CountOf<KMBDBase>(scene), 8u);
@@ -79,7 +71,7 @@ TEST_F(Scene, TypeTestsFollowTheClassTree) {
     EXPECT_EQ(CountOf<KMBDTicket>(scene), 1u);
 }
 
-TEST(Symbols, EverySymbolCharacterConvertsToItsOwnDisplayCharacter) {
+TEST(Symbols, EachSymbolGetsItsOwnDisplayCharacterAndPlainTextPasses) {
     std::string all;
     for (int s = 0; s < KMBDBase::SymbolCount; ++s) {
         all.push_back(KMBDBase::GetNonUnicodeSymbol(static_cast<KMBDBase::MBDSymbol>(s)));
@@ -92,18 +84,8 @@ TEST(Symbols, EverySymbolCharacterConvertsToItsOwnDisplayCharacter) {
     }
     EXPECT_EQ(KMBDBase::GetNonUnicodeSymbol(KMBDBase::SymbolCount), ' ');
     EXPECT_EQ(KMBDBase::GetNonUnicodeSymbol(static_cast<KMBDBase::MBDSymbol>(-1)), ' ');
-}
-
-TEST(Symbols, PlainTextPassesUnchanged) {
     EXPECT_EQ(KTextObject::ConvertMBDsymbolText("A-B 0.05"), u"A-B 0.05");
     EXPECT_EQ(KTextObject::ConvertMBDsymbolText("\xE9"), u"\u00E9");
-}
-
-TEST(Annotations, FlaggedTextKeepsItsTextWhenDisabled) {
-    KMBDDatum datum;
-    datum.datumLabel = {true, u"A"};
-    datum.datumLabel.enabled = false;
-    EXPECT_EQ(datum.datumLabel.text, u"A");
 }
 
 TEST(Annotations, BalloonRowsPerKind) {
@@ -112,10 +94,9 @@ TEST(Annotations, BalloonRowsPerKind) {
     auto second = frame.AddSubFrame();
     second->AddControl();
     second->AddControl();
-    KMBD2PtDimension dimension;
     KMBDNote note;
     EXPECT_EQ(frame.GetNumberOfPossibleBalloons(), 3u);
-    EXPECT_EQ(dimension.GetNumberOfPossibleBalloons(), 1u);
+    EXPECT_EQ(KMBD2PtDimension().GetNumberOfPossibleBalloons(), 1u);
     EXPECT_EQ(note.GetNumberOfPossibleBalloons(), 0u);
 
     auto balloon = boost::make_shared<KMBDBalloon>();
@@ -142,25 +123,19 @@ TEST(Annotations, CopiesKeepTheirKindAndData) {
     EXPECT_EQ(typed->Targets().size(), 1u);
 }
 
-TEST_F(Scene, EveryObjectTakenGetsATreeNode) {
-    auto datum = boost::make_shared<KMBDDatum>();
-    datum->SetName(u"A");
-    KD::GetScene()->AddObject(datum);
-    std::vector<boost::shared_ptr<KObjectTreeNode>> nodes;
-    KD::GetTreeMgr()->GetNodesForObject(nodes, datum);
-    ASSERT_EQ(nodes.size(), 1u);
-    EXPECT_EQ(nodes[0]->GetName(), u"A");
-    EXPECT_EQ(KD::GetTreeMgr()->GetObjectTreeNodePtr(nodes[0].get()), nodes[0]);
-}
-
-TEST_F(Scene, GroupsMoveTheirMembersAndNest) {
+// Every object taken gets a tree node; groups move their members and nest.
+TEST_F(Scene, TreeNodesForObjectsAndNestedGroups) {
     KObjectTreeManager& tree = *KD::GetTreeMgr();
     auto a = boost::make_shared<KMBDDatum>();
+    a->SetName(u"A");
     auto b = boost::make_shared<KMBDNote>();
     KD::GetScene()->AddObject(a);
     KD::GetScene()->AddObject(b);
     std::vector<boost::shared_ptr<KObjectTreeNode>> nodes;
     tree.GetNodesForObject(nodes, a);
+    ASSERT_EQ(nodes.size(), 1u);
+    EXPECT_EQ(nodes[0]->GetName(), u"A");
+    EXPECT_EQ(tree.GetObjectTreeNodePtr(nodes[0].get()), nodes[0]);
     tree.GetNodesForObject(nodes, b);
     auto inner = tree.GroupNodes({nodes.begin(), nodes.end()}, {});
     auto outer = tree.GroupNodes({inner}, {});
@@ -169,8 +144,7 @@ TEST_F(Scene, GroupsMoveTheirMembersAndNest) {
     EXPECT_EQ(inner->parent, outer.get());
     EXPECT_EQ(inner->children.size(), 2u);
     // A group cannot take in its own ancestor.
-    auto looped = tree.GroupNodes({outer}, inner);
-    EXPECT_TRUE(looped->children.empty());
+    EXPECT_TRUE(tree.GroupNodes({outer}, inner)->children.empty());
 }
 
 }  // namespace

@@ -24,71 +24,50 @@ std::string Narrow(UINT codePage, const std::u16string& wide) {
     return narrow;
 }
 
-struct CodePageCase {
-    UINT codePage;
-    std::string narrow;
-    std::u16string wide;
-};
-
-class CodePages : public testing::TestWithParam<CodePageCase> {};
-
-TEST_P(CodePages, WidenAndNarrowAgain) {
-    EXPECT_EQ(Widen(GetParam().codePage, GetParam().narrow), GetParam().wide);
-    EXPECT_EQ(Narrow(GetParam().codePage, GetParam().wide), GetParam().narrow);
+TEST(CodePages, WidenAndNarrowAgain) {
+    const struct {
+        UINT codePage;
+        std::string narrow;
+        std::u16string wide;
+    } cases[] = {{CP_ACP, "Plan A", u"Plan A"},
+                 {CP_ACP, "\x80 5\xB0 \xE9t\xE9", u"\u20AC 5\u00B0 \u00E9t\u00E9"},
+                 {CP_ACP, "", u""},
+                 {CP_UTF8, "\xC3\xA9\xE2\x8C\x80", u"\u00E9\u2300"},
+                 {CP_UTF8, "\xF0\x9F\x98\x80", u"\U0001F600"},
+                 {CP_UTF8, "\xEF\xBF\x89", u"\uFFC9"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.narrow);
+        EXPECT_EQ(Widen(c.codePage, c.narrow), c.wide);
+        EXPECT_EQ(Narrow(c.codePage, c.wide), c.narrow);
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, CodePages,
-    testing::Values(CodePageCase{CP_ACP, "Plan A", u"Plan A"},
-                    CodePageCase{CP_ACP, "\x80 5\xB0 \xE9t\xE9", u"\u20AC 5\u00B0 \u00E9t\u00E9"},
-                    CodePageCase{CP_ACP, "", u""},
-                    CodePageCase{CP_UTF8, "\xC3\xA9\xE2\x8C\x80", u"\u00E9\u2300"},
-                    CodePageCase{CP_UTF8, "\xF0\x9F\x98\x80", u"\U0001F600"},
-                    CodePageCase{CP_UTF8, "\xEF\xBF\x89", u"\uFFC9"}));
-
-TEST(CodePagesRules, InvalidInputBecomesReplacementOrDefault) {
+TEST(CodePagesRules, InvalidInputBecomesReplacementOrDefaultAndLengthsCountNoTerminator) {
     EXPECT_EQ(Widen(CP_UTF8, "a\xFF" "b"), u"a\uFFFD" u"b");
     EXPECT_EQ(Narrow(CP_UTF8, std::u16string{u'x', char16_t(0xD800), u'y'}), "x\xEF\xBF\xBDy");
     BOOL usedDefault = FALSE;
     char out[8] = {};
-    const char16_t wide[] = u"\u2300";
-    EXPECT_EQ(WideCharToMultiByte(CP_ACP, 0, wide, -1, out, 8, nullptr, &usedDefault), 2);
+    EXPECT_EQ(WideCharToMultiByte(CP_ACP, 0, u"\u2300", -1, out, 8, nullptr, &usedDefault), 2);
     EXPECT_STREQ(out, "?");
     EXPECT_TRUE(usedDefault);
+    // An explicit length counts no terminator.
+    char16_t wide[4] = {u'#', u'#', u'#', u'#'};
+    EXPECT_EQ(MultiByteToWideChar(CP_ACP, 0, "abc", 2, wide, 4), 2);
+    EXPECT_EQ(wide[2], u'#');
+    EXPECT_EQ(MultiByteToWideChar(CP_ACP, 0, "abc", 3, wide, 2), 0);  // too small
 }
 
-TEST(CodePagesRules, ExplicitLengthsCountNoTerminator) {
-    char16_t out[4] = {u'#', u'#', u'#', u'#'};
-    EXPECT_EQ(MultiByteToWideChar(CP_ACP, 0, "abc", 2, out, 4), 2);
-    EXPECT_EQ(out[2], u'#');
-    EXPECT_EQ(MultiByteToWideChar(CP_ACP, 0, "abc", 3, out, 2), 0);  // too small
-}
-
-struct IntCase {
-    const char16_t* text;
-    int value;
-};
-
-TEST(WideRuntime, WtoiReadsALeadingDecimalAndSaturates) {
-    for (const IntCase& c : {IntCase{u"42", 42}, IntCase{u"  -17x", -17}, IntCase{u"+8", 8},
-                             IntCase{u"abc", 0}, IntCase{u"", 0}, IntCase{u"3.9", 3},
-                             IntCase{u"99999999999", 2147483647},
-                             IntCase{u"-99999999999", -2147483647 - 1}, IntCase{u"\t12", 12}}) {
-        EXPECT_EQ(_wtoi(c.text), c.value) << std::string(c.text, c.text + std::char_traits<char16_t>::length(c.text));
+// A leading number is read; _wtoi saturates.
+TEST(WideRuntime, WtoiAndWtofReadALeadingNumber) {
+    const std::pair<const char16_t*, int> ints[] = {
+        {u"42", 42}, {u"  -17x", -17}, {u"+8", 8}, {u"abc", 0}, {u"", 0}, {u"3.9", 3},
+        {u"99999999999", 2147483647}, {u"-99999999999", -2147483647 - 1}, {u"\t12", 12}};
+    for (const auto& [text, value] : ints) {
+        EXPECT_EQ(_wtoi(text), value) << std::string(text, text + std::char_traits<char16_t>::length(text));
     }
-}
-
-struct DoubleCase {
-    const char16_t* text;
-    double value;
-};
-
-TEST(WideRuntime, WtofReadsALeadingNumber) {
-    for (const DoubleCase& c : {DoubleCase{u"2.5", 2.5}, DoubleCase{u" -0.125mm", -0.125},
-                                DoubleCase{u"1e3", 1000.0}, DoubleCase{u"x1", 0.0},
-                                DoubleCase{u"7\u00B0", 7.0}, DoubleCase{u".5", 0.5}}) {
-        EXPECT_DOUBLE_EQ(_wtof(c.text), c.value);
-    }
+    const std::pair<const char16_t*, double> doubles[] = {{u"2.5", 2.5}, {u" -0.125mm", -0.125}, {u"1e3", 1000.0},
+                                                          {u"x1", 0.0},  {u"7\u00B0", 7.0},     {u".5", 0.5}};
+    for (const auto& [text, value] : doubles) EXPECT_DOUBLE_EQ(_wtof(text), value) << value;
 }
 
 TEST(WideRuntime, SwprintfFormatsNumbersAndRefusesSmallBuffers) {
