@@ -12,73 +12,47 @@ using noteimport::FormatValue;
 using noteimport::ToInt32;
 using noteimport::ToUtf8;
 
-struct FormatCase {
-    double value;
-    int decimals;
-    const char16_t* expected;
-};
+constexpr double kInf = std::numeric_limits<double>::infinity();
 
-class Format : public testing::TestWithParam<FormatCase> {};
-
-TEST_P(Format, ClampsThenWritesFixedDecimals) {
-    EXPECT_EQ(FormatValue(GetParam().value, GetParam().decimals), WString(GetParam().expected));
+TEST(Format, ClampsThenWritesFixedDecimals) {
+    const struct {
+        double value;
+        int decimals;
+        const char16_t* expected;
+    } cases[] = {{1e12, 4, u"9999999999.0000"}, {-5e9, 4, u"-999999999.0000"}, {0.1, 8, u"0.10000000"},
+                 {0.0, 4, u"0.0000"}, {2.5, 0, u"2"}, {-0.00005, 4, u"-0.0001"},
+                 {9999999999.0, 2, u"9999999999.00"}, {-999999999.0, 1, u"-999999999.0"},
+                 {kInf, 1, u"9999999999.0"}, {-kInf, 1, u"-999999999.0"}, {1.5, -1, u"1.500000"},
+                 {1.0 / 3.0, 20, u"0.33333333333333331483"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(FormatValue(c.value, c.decimals), WString(c.expected)) << c.value << " to " << c.decimals;
+    // Not a number passes the clamp.
+    EXPECT_NE(FormatValue(std::nan(""), 4).find(u"nan"), WString::npos);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Values, Format,
-    testing::Values(FormatCase{1e12, 4, u"9999999999.0000"}, FormatCase{-5e9, 4, u"-999999999.0000"},
-                    FormatCase{0.1, 8, u"0.10000000"}, FormatCase{0.0, 4, u"0.0000"},
-                    FormatCase{2.5, 0, u"2"}, FormatCase{-0.00005, 4, u"-0.0001"},
-                    FormatCase{9999999999.0, 2, u"9999999999.00"}, FormatCase{-999999999.0, 1, u"-999999999.0"},
-                    FormatCase{std::numeric_limits<double>::infinity(), 1, u"9999999999.0"},
-                    FormatCase{-std::numeric_limits<double>::infinity(), 1, u"-999999999.0"},
-                    FormatCase{1.5, -1, u"1.500000"}, FormatCase{1.0 / 3.0, 20, u"0.33333333333333331483"}));
-
-TEST(Format, NotANumberPassesTheClamp) {
-    const WString text = FormatValue(std::nan(""), 4);
-    EXPECT_NE(text.find(u"nan"), WString::npos);
+TEST(Utf8, EncodesLikeTheSystemConversion) {
+    const std::pair<const char16_t*, const char*> cases[] = {
+        {u"", ""}, {u"101|0|2.5", "101|0|2.5"}, {u"\u00E9", "\xC3\xA9"}, {u"\uFFED", "\xEF\xBF\xAD"},
+        {u"\U0001F600", "\xF0\x9F\x98\x80"}, {u"a\xD800z", "a\xEF\xBF\xBDz"}, {u"\xDC00", "\xEF\xBF\xBD"},
+        {u"\x12\x14", "\x12\x14"}};
+    for (const auto& [wideText, narrow] : cases) {
+        SCOPED_TRACE(narrow);
+        const WString wide(wideText);
+        EXPECT_EQ(ToUtf8(wide), std::string(narrow));
+        // The system conversion, zero included, must agree byte for byte.
+        const int size = WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), -1, nullptr, 0, nullptr, nullptr);
+        std::string system(static_cast<std::size_t>(size), '\0');
+        WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), -1, system.data(), size, nullptr, nullptr);
+        EXPECT_EQ(ToUtf8(wide) + '\0', system);
+    }
 }
 
-struct Utf8Case {
-    const char16_t* wide;
-    const char* narrow;
-};
-
-class Utf8 : public testing::TestWithParam<Utf8Case> {};
-
-TEST_P(Utf8, EncodesLikeTheSystemConversion) {
-    const WString wide(GetParam().wide);
-    EXPECT_EQ(ToUtf8(wide), std::string(GetParam().narrow));
-    // The system conversion, zero included, must agree byte for byte.
-    const int size = WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    std::string system(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), -1, system.data(), size, nullptr, nullptr);
-    EXPECT_EQ(ToUtf8(wide) + '\0', system);
+// Toward zero, with the host's value for anything out of range.
+TEST(Truncate, TowardZeroWithTheHostsOutOfRangeValue) {
+    const std::pair<double, std::int32_t> cases[] = {
+        {0.0, 0}, {0.9, 0}, {-0.9, 0}, {1.99, 1}, {-1.99, -1}, {2147483647.9, INT32_MAX},
+        {-2147483648.9, INT32_MIN}, {2147483648.0, INT32_MIN}, {-1e20, INT32_MIN}, {std::nan(""), INT32_MIN}};
+    for (const auto& [value, expected] : cases) EXPECT_EQ(ToInt32(value), expected) << value;
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Texts, Utf8,
-    testing::Values(Utf8Case{u"", ""}, Utf8Case{u"101|0|2.5", "101|0|2.5"}, Utf8Case{u"\u00E9", "\xC3\xA9"},
-                    Utf8Case{u"\uFFED", "\xEF\xBF\xAD"}, Utf8Case{u"\U0001F600", "\xF0\x9F\x98\x80"},
-                    Utf8Case{u"a\xD800z", "a\xEF\xBF\xBDz"}, Utf8Case{u"\xDC00", "\xEF\xBF\xBD"},
-                    Utf8Case{u"\x12\x14", "\x12\x14"}));
-
-struct TruncateCase {
-    double value;
-    std::int32_t expected;
-};
-
-class Truncate : public testing::TestWithParam<TruncateCase> {};
-
-TEST_P(Truncate, TowardZeroWithTheHostsOutOfRangeValue) {
-    EXPECT_EQ(ToInt32(GetParam().value), GetParam().expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Values, Truncate,
-    testing::Values(TruncateCase{0.0, 0}, TruncateCase{0.9, 0}, TruncateCase{-0.9, 0}, TruncateCase{1.99, 1},
-                    TruncateCase{-1.99, -1}, TruncateCase{2147483647.9, INT32_MAX},
-                    TruncateCase{-2147483648.9, INT32_MIN}, TruncateCase{2147483648.0, INT32_MIN},
-                    TruncateCase{-1e20, INT32_MIN}, TruncateCase{std::nan(""), INT32_MIN}));
 
 }  // namespace
