@@ -1,4 +1,6 @@
 // Reading note records: lines, layouts, rows, labels, limits and refusals.
+#include <tuple>
+
 #include <gtest/gtest.h>
 
 #include "import/RecordReader.h"
@@ -32,11 +34,9 @@ TEST(Header, GivesNameKindAndIds) {
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "case " << (&c - cases));
         const auto reading = Decoded(Lines({c.line, Settings101(Settings())}));
-        EXPECT_TRUE(reading.record.headerRead);
-        EXPECT_EQ(reading.record.name, c.name);
-        EXPECT_EQ(reading.record.kind, c.kind);
-        EXPECT_EQ(reading.record.groupId, c.groupId);
-        EXPECT_EQ(reading.record.entityId, c.entityId);
+        const auto& r = reading.record;
+        EXPECT_EQ(std::tie(r.headerRead, r.name, r.kind, r.groupId, r.entityId),
+                  std::make_tuple(true, WString(c.name), c.kind, c.groupId, c.entityId));
     }
 }
 
@@ -61,12 +61,10 @@ TEST(SettingsLines, SetTheFlagsOfTheirLayout) {
         {u"101.7|0|0|0|1", {true, false, false, false, false}, false, false, 0}};
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "case " << (&c - cases));
-        const auto& flags = Decoded(Lines({Header(u"n", 15), c.line})).record.flags;
-        EXPECT_EQ(flags.rows, c.rows);
-        EXPECT_EQ(flags.datumLabel, c.datumLabel);
-        EXPECT_EQ(flags.text5, c.text5);
-        EXPECT_FALSE(flags.dimension);
-        EXPECT_EQ(flags.textLineCount, c.textLines);
+        const auto reading = Decoded(Lines({Header(u"n", 15), c.line}));
+        const auto& f = reading.record.flags;
+        EXPECT_EQ(std::tie(f.rows, f.datumLabel, f.text5, f.dimension, f.textLineCount),
+                  std::make_tuple(c.rows, c.datumLabel, c.text5, false, c.textLines));
     }
 }
 
@@ -86,16 +84,11 @@ TEST(FrameRows, GiveCodesAndTexts) {
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "case " << (&c - cases));
         const auto reading = Decoded(Lines({kHeader, kRow1, c.line}));
-        const auto& row = reading.record.rows[0];
-        EXPECT_TRUE(row.read);
-        EXPECT_EQ(row.symbol, c.symbol);
-        EXPECT_EQ(row.modifierBefore, c.before);
-        EXPECT_EQ(row.modifierAfter1, c.after1);
-        EXPECT_EQ(row.modifierAfter2, c.after2);
-        EXPECT_EQ(row.valueText, c.value);
-        EXPECT_EQ(row.textAfter1, c.text1);
-        EXPECT_EQ(row.textAfter2, c.text2);
-        EXPECT_FALSE(row.hasDatumRefs);
+        const auto& r = reading.record.rows[0];
+        EXPECT_EQ(std::tie(r.read, r.symbol, r.modifierBefore, r.modifierAfter1, r.modifierAfter2, r.hasDatumRefs),
+                  std::make_tuple(true, c.symbol, c.before, c.after1, c.after2, false));
+        EXPECT_EQ(std::tie(r.valueText, r.textAfter1, r.textAfter2),
+                  std::make_tuple(WString(c.value), WString(c.text1), WString(c.text2)));
     }
 }
 
@@ -158,33 +151,33 @@ TEST(FrameRowFlags, RowsFourAndFiveAreReadInLayout125) {
     EXPECT_EQ(reading.record.rows[4].symbol, 5);
 }
 
-TEST(Labels, DatumLabelText5AndNoteText) {
-    const auto reading = Decoded(Lines({kHeader, Settings101(Settings().Label().Text5().TextLines(3)),
-                                        u"108|B|ignored", u"109|flag note", u"110", u"ab", u"c|d", u"e", u"more"}));
-    EXPECT_EQ(reading.record.datumLabel, WString(u"B"));
-    EXPECT_EQ(reading.record.text5, WString(u"flag note"));
-    EXPECT_EQ(reading.record.noteText, WString(u"abc|de"));
-    // A block ends with the record, however many lines it announced.
-    EXPECT_EQ(Decoded(Lines({kHeader, Settings101(Settings().TextLines(3)), u"110", u"ab", u"c"})).record.noteText,
-              WString(u"abc"));
-}
-
-TEST(Labels, FlaggedLinesThatAreAbsentAreSkipped) {
-    const auto reading = Decoded(Lines({kHeader, Settings101(Settings().Row(1).Label().Text5().TextLines(2))}));
-    EXPECT_FALSE(reading.record.rows[0].read);
-    EXPECT_FALSE(reading.record.datumLabel);
-    EXPECT_FALSE(reading.record.text5);
-    EXPECT_FALSE(reading.record.noteText);
-}
-
-TEST(TargetText, Kind11ConsumesWhateverLineStandsThere) {
-    const WString settings = Settings101(Settings().TextLines(1));
-    const auto other = Decoded(Lines({Header(u"t", 11), settings, u"110", u"110", u"text"}));
-    EXPECT_FALSE(other.record.targetText);
-    EXPECT_EQ(other.record.noteText, WString(u"text"));
-    // Any other kind takes the first 110 line as the block's start.
-    const auto kind10 = Decoded(Lines({Header(u"t", 10), settings, u"110", u"110", u"text"}));
-    EXPECT_EQ(kind10.record.noteText, WString(u"110"));
+// Labels, text 5, the target text of kind 11 and the note text block.
+TEST(Texts, ReachTheirFields) {
+    using Text = std::optional<WString>;
+    const WString textLine = Settings101(Settings().TextLines(1));
+    const struct {
+        WString record;
+        Text datumLabel, text5, noteText, targetText;
+    } cases[] = {
+        {Lines({kHeader, Settings101(Settings().Label().Text5().TextLines(3)), u"108|B|ignored", u"109|flag note",
+                u"110", u"ab", u"c|d", u"e", u"more"}),
+         u"B", u"flag note", u"abc|de", {}},
+        // A block ends with the record, however many lines it announced.
+        {Lines({kHeader, Settings101(Settings().TextLines(3)), u"110", u"ab", u"c"}), {}, {}, u"abc", {}},
+        // Flagged lines that are absent are skipped, a frame row as well.
+        {Lines({kHeader, Settings101(Settings().Row(1).Label().Text5().TextLines(2))}), {}, {}, {}, {}},
+        // Kind 11 consumes whatever line stands in the target text's place...
+        {Lines({Header(u"t", 11), textLine, u"110", u"110", u"text"}), {}, {}, u"text", {}},
+        // ...any other kind takes the first 110 line as the block's start.
+        {Lines({Header(u"t", 10), textLine, u"110", u"110", u"text"}), {}, {}, u"110", {}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "case " << (&c - cases));
+        const auto reading = Decoded(c.record);
+        const auto& r = reading.record;
+        EXPECT_FALSE(r.rows[0].read);
+        EXPECT_EQ(std::tie(r.datumLabel, r.text5, r.noteText, r.targetText),
+                  std::tie(c.datumLabel, c.text5, c.noteText, c.targetText));
+    }
 }
 
 TEST(Dimension, HeaderReplacesRowLabelAndTextFlagsButNotText5) {
@@ -261,13 +254,10 @@ TEST(Refusals, NameReasonAndPlace) {
          RefusalReason::WrongNoteText, 3, 110, 0, 0}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        const RecordReading reading = ReadRecord(c.text);
-        ASSERT_TRUE(reading.refusal);
-        EXPECT_EQ(reading.refusal->reason, c.reason);
-        EXPECT_EQ(reading.refusal->line, c.line);
-        EXPECT_EQ(reading.refusal->expectedCode, c.expected);
-        EXPECT_EQ(reading.refusal->foundCode, c.found);
-        EXPECT_EQ(reading.refusal->row, c.row);
+        const auto refusal = ReadRecord(c.text).refusal;
+        ASSERT_TRUE(refusal);
+        EXPECT_EQ(std::tie(refusal->reason, refusal->line, refusal->expectedCode, refusal->foundCode, refusal->row),
+                  std::tie(c.reason, c.line, c.expected, c.found, c.row));
     }
 }
 
