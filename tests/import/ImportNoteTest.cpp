@@ -2,6 +2,7 @@
 // scene's objects examined.
 #include <stdexcept>
 #include <string>
+#include <tuple>
 #include <typeinfo>
 #include <vector>
 
@@ -37,6 +38,10 @@ protected:
         for (const auto& entry : standin::kscene::Scene().impl().entries) objects.push_back(entry.object);
         return objects;
     }
+
+    template <typename Point>
+    static std::tuple<double, double, double> Xyz(const Point& p) { return {p.x, p.y, p.z}; }
+    static std::tuple<double, double, double> Origin() { return {0.0, 0.0, 0.0}; }
 
     static const KMBDBase& At(std::size_t k) { return dynamic_cast<const KMBDBase&>(*Objects().at(k)); }
 
@@ -110,16 +115,11 @@ TEST_F(ImportNote, ANoteGetsNameTargetAndIds) {
         const KMBDBase& object = At(k);
         EXPECT_EQ(object.GetName(), u"FCF-1");
         EXPECT_TRUE(object.showName);
-        EXPECT_EQ(object.GetAnchorPoint().x, 0.0);
-        EXPECT_EQ(object.GetAnchorPoint().y, 0.0);
-        EXPECT_EQ(object.GetAnchorPoint().z, 0.0);
+        EXPECT_EQ(Xyz(object.GetAnchorPoint()), Origin());
         ASSERT_EQ(object.Targets().size(), 1u);
         const KMBDTarget& target = *object.Targets().front();
-        EXPECT_EQ(target.targetPoint.x, kBase.x);
-        EXPECT_EQ(target.targetPoint.y, kBase.y);
-        EXPECT_EQ(target.targetPoint.z, kBase.z);
-        EXPECT_EQ(target.groupId, cases[k].groupId);
-        EXPECT_EQ(target.entityId, cases[k].expectedEntity);
+        EXPECT_EQ(Xyz(target.targetPoint), Xyz(kBase));
+        EXPECT_EQ(std::tie(target.groupId, target.entityId), std::tie(cases[k].groupId, cases[k].expectedEntity));
     }
 }
 
@@ -140,9 +140,8 @@ TEST_F(ImportNote, NamesAndDatumLabels) {
     ASSERT_EQ(Objects().size(), std::size(cases));
     for (std::size_t k = 0; k < std::size(cases); ++k) {
         SCOPED_TRACE(testing::Message() << "case " << k);
-        EXPECT_EQ(At(k).showName, cases[k].showName);
-        EXPECT_EQ(At(k).datumLabel.enabled, cases[k].labelled);
-        EXPECT_EQ(At(k).datumLabel.text, cases[k].label);
+        EXPECT_EQ(std::tie(At(k).showName, At(k).datumLabel.enabled, At(k).datumLabel.text),
+                  std::make_tuple(cases[k].showName, cases[k].labelled, WString(cases[k].label)));
     }
 }
 
@@ -154,11 +153,10 @@ TEST_F(ImportNote, ControlsTakeToleranceTextAndDatumReferences) {
                        u"107|D|0|E|0|F|0"}));
     m_Draftlift();
     ASSERT_EQ(Objects().size(), 3u);
-    const KMBDControl& control = *At(0).SubFrames().at(0)->controls.at(0);
-    EXPECT_EQ(control.toleranceText, u"\uFFED 0.10000000 \uFFEC MAX \uFFEE CZ");
-    EXPECT_EQ(control.datumRef1Text, u"A\uFFED");
-    EXPECT_EQ(control.datumRef2Text, u"B");
-    EXPECT_EQ(control.datumRef3Text, u"C\uFFEC");
+    const KMBDControl& c = *At(0).SubFrames().at(0)->controls.at(0);
+    EXPECT_EQ(std::tie(c.toleranceText, c.datumRef1Text, c.datumRef2Text, c.datumRef3Text),
+              std::make_tuple(WString(u"\uFFED 0.10000000 \uFFEC MAX \uFFEE CZ"), WString(u"A\uFFED"), WString(u"B"),
+                              WString(u"C\uFFEC")));
     // Frames are built without rows.
     const auto& empty = At(1).SubFrames();
     ASSERT_EQ(empty.size(), 1u);
@@ -170,22 +168,19 @@ TEST_F(ImportNote, ControlsTakeToleranceTextAndDatumReferences) {
     const auto& three = At(2).SubFrames();
     ASSERT_EQ(three.size(), 3u);
     EXPECT_EQ(three[1]->controls.at(0)->datumRef1Text, u"");
-    EXPECT_EQ(three[2]->controls.at(0)->datumRef1Text, u"D");
-    EXPECT_EQ(three[2]->controls.at(0)->datumRef2Text, u"E");
-    EXPECT_EQ(three[2]->controls.at(0)->datumRef3Text, u"F");
+    const KMBDControl& third = *three[2]->controls.at(0);
+    EXPECT_EQ(std::tie(third.datumRef1Text, third.datumRef2Text, third.datumRef3Text),
+              std::make_tuple(WString(u"D"), WString(u"E"), WString(u"F")));
 }
 
 TEST_F(ImportNote, LabelsAndNoteTextReachTheirTexts) {
     AddRecorded(Lines({Header(u"N", 8), Settings101(Settings().Label().Text5().TextLines(3)), u"108|Q",
                        u"109|five", u"110", u"ab", u"c|d", u"e"}));
     m_Draftlift();
-    const KMBDBase& object = Imported();
-    EXPECT_TRUE(object.datumLabel.enabled);
-    EXPECT_EQ(object.datumLabel.text, u"Q");
-    EXPECT_TRUE(object.text5.enabled);
-    EXPECT_EQ(object.text5.text, u"five");
-    EXPECT_TRUE(object.text2.enabled);
-    EXPECT_EQ(object.text2.text, u"abc|de");
+    const KMBDBase& o = Imported();
+    EXPECT_EQ(std::tie(o.datumLabel.enabled, o.text5.enabled, o.text2.enabled), std::make_tuple(true, true, true));
+    EXPECT_EQ(std::tie(o.datumLabel.text, o.text5.text, o.text2.text),
+              std::make_tuple(WString(u"Q"), WString(u"five"), WString(u"abc|de")));
 }
 
 TEST_F(ImportNote, ATwoPointDimensionTakesLabelValuesAndNumber) {
@@ -197,11 +192,8 @@ TEST_F(ImportNote, ATwoPointDimensionTakesLabelValuesAndNumber) {
     EXPECT_EQ(dimension.GetName(), u"D-4");
     ASSERT_EQ(dimension.Targets().size(), 2u);
     for (const auto& target : dimension.Targets()) {
-        EXPECT_EQ(target->targetPoint.x, 0.0);
-        EXPECT_EQ(target->targetPoint.y, 0.0);
-        EXPECT_EQ(target->targetPoint.z, 0.0);
-        EXPECT_EQ(target->groupId, 0);
-        EXPECT_EQ(target->entityId, 0);
+        EXPECT_EQ(Xyz(target->targetPoint), Origin());
+        EXPECT_EQ(std::make_tuple(target->groupId, target->entityId), std::make_tuple(0, 0));
     }
     EXPECT_TRUE(dimension.dimensionText1.enabled);
     EXPECT_EQ(dimension.dimensionText1.text, u"R1");
@@ -226,8 +218,7 @@ TEST_F(ImportNote, DimensionLinesOnANonDimension) {
     EXPECT_TRUE(other.showName);  // not cleared for the empty name
     ASSERT_EQ(other.Targets().size(), 1u);
     EXPECT_EQ(other.Targets()[0]->targetPoint.y, kBase.y);
-    EXPECT_EQ(other.Targets()[0]->groupId, 0);
-    EXPECT_EQ(other.Targets()[0]->entityId, 0);
+    EXPECT_EQ(std::make_tuple(other.Targets()[0]->groupId, other.Targets()[0]->entityId), std::make_tuple(0, 0));
     EXPECT_EQ(other.SubFrames().at(0)->controls.at(0)->toleranceText, u"0.4");
 }
 
