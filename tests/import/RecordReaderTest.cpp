@@ -115,24 +115,23 @@ TEST(Limits, OverlongFieldsAreCut) {
     EXPECT_EQ(record.noteText, WString(999, u'x'));
 }
 
-TEST(DatumRefs, AppendTheModifierCharacterOnlyForPositiveCodes) {
-    const auto reading = Decoded(Lines({kHeader, kRow1, u"102|5|0|0.1|0|0||0|", u"103|A|12|B-C|0|D|-4"}));
-    const auto& row = reading.record.rows[0];
-    ASSERT_TRUE(row.hasDatumRefs);
-    EXPECT_EQ(row.datumRefs[0], u"A\uFFED");
-    EXPECT_EQ(row.datumRefs[1], u"B-C");
-    EXPECT_EQ(row.datumRefs[2], u"D");
-}
-
-TEST(DatumRefs, ARowWithoutItsReferenceLineDoesNotShiftLaterOnes) {
-    const auto reading = Decoded(Lines({kHeader, Settings101(Settings().Row(1).Row(2).Row(3)), u"102|5|0|0.1",
-                                        u"104|5|0|0.2", u"106|5|0|0.3", u"107|C|0|D|0|E|0"}));
+// Row 2 has no reference line, which must not shift row 3's; rows 4 and 5
+// exist only in layout 125.
+TEST(DatumRefs, FollowTheirRowAndAppendTheModifierOnlyForPositiveCodes) {
+    const auto reading = Decoded(Lines({kHeader, Settings125(Settings().Row(1).Row(2).Row(3).Row(4).Row(5)),
+                                        u"102|5|0|0.1|0|0||0|", u"103|A|12|B-C|0|D|-4", u"104|5|0|0.2",
+                                        u"106|5|0|0.3", u"107|C|0|D|0|E|0", u"111|4|0|0.4", u"112|X|0",
+                                        u"113|5|0|0.5"}));
     const auto& rows = reading.record.rows;
-    EXPECT_FALSE(rows[0].hasDatumRefs);
+    ASSERT_TRUE(rows[0].hasDatumRefs);
+    EXPECT_EQ(rows[0].datumRefs, (decltype(rows[0].datumRefs){u"A\uFFED", u"B-C", u"D"}));
     EXPECT_FALSE(rows[1].hasDatumRefs);
     ASSERT_TRUE(rows[2].hasDatumRefs);
     EXPECT_EQ(rows[2].datumRefs[0], u"C");
     EXPECT_EQ(rows[2].valueText, u"0.3");
+    EXPECT_EQ(rows[3].valueText, u"0.4");
+    EXPECT_EQ(rows[3].datumRefs[0], u"X");
+    EXPECT_EQ(rows[4].symbol, 5);
 }
 
 TEST(FrameRowFlags, StopAtTheFirstRowNotFlagged) {
@@ -141,14 +140,6 @@ TEST(FrameRowFlags, StopAtTheFirstRowNotFlagged) {
         Decoded(Lines({kHeader, Settings101(Settings().Row(1).Row(3).Text5()), u"102|5|0|0.1", u"109|note"}));
     EXPECT_FALSE(reading.record.rows[2].read);
     EXPECT_EQ(reading.record.text5, WString(u"note"));
-}
-
-TEST(FrameRowFlags, RowsFourAndFiveAreReadInLayout125) {
-    const auto reading = Decoded(Lines({kHeader, Settings125(Settings().Row(1).Row(2).Row(3).Row(4).Row(5)),
-                                        u"102|1", u"104|2", u"106|3", u"111|4|0|0.4", u"112|X|0", u"113|5|0|0.5"}));
-    EXPECT_EQ(reading.record.rows[3].valueText, u"0.4");
-    EXPECT_EQ(reading.record.rows[3].datumRefs[0], u"X");
-    EXPECT_EQ(reading.record.rows[4].symbol, 5);
 }
 
 // Labels, text 5, the target text of kind 11 and the note text block.
