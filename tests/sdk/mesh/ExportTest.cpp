@@ -50,13 +50,11 @@ private:
         vertices.points = kPoints.data();
         vertices.count = 4;
         ASSERT_EQ(KSDKSetVertices(handle, &vertices), 0);
-        if (faces) {
-            KSDKFaces f;
-            KSDKInitFaces(&f);
-            f.indices = kIndices.data();
-            f.count = 3;
-            ASSERT_EQ(KSDKSetFaces(handle, &f), 0);
-        }
+        KSDKFaces f;
+        KSDKInitFaces(&f);
+        f.indices = kIndices.data();
+        f.count = 3;
+        if (faces) { ASSERT_EQ(KSDKSetFaces(handle, &f), 0); }
         KSDKTransform transform;
         KSDKInitTransform(&transform);
         transform.m[7] = faces ? 0.0 : 5.0;  // the cloud moves 5 along y
@@ -98,14 +96,13 @@ TEST_F(MeshExport, GltfLoadsBackWithWhatWasBuilt) {
         EXPECT_EQ(model.nodes[1].matrix[13], 5.0);  // column by column: y translation
         const tinygltf::Primitive& square = model.meshes[0].primitives.at(0);
         EXPECT_EQ(square.mode, TINYGLTF_MODE_TRIANGLES);
-        EXPECT_EQ(AccessorValues<std::uint32_t>(model, square.indices), std::vector<std::uint32_t>(kIndices.begin(), kIndices.begin() + 6));
-        const std::vector<float> positions = AccessorValues<float>(model, square.attributes.at("POSITION"));
-        EXPECT_EQ(positions, std::vector<float>(kPoints.begin(), kPoints.end()));
-        const tinygltf::Accessor& bounds = model.accessors[std::size_t(square.attributes.at("POSITION"))];
-        EXPECT_EQ(bounds.maxValues, (std::vector<double>{1, 1, 0}));
+        EXPECT_EQ(AccessorValues<std::uint32_t>(model, square.indices),
+                  std::vector<std::uint32_t>(kIndices.begin(), kIndices.begin() + 6));
+        const int position = square.attributes.at("POSITION");
+        EXPECT_EQ(AccessorValues<float>(model, position), std::vector<float>(kPoints.begin(), kPoints.end()));
+        EXPECT_EQ(model.accessors[std::size_t(position)].maxValues, (std::vector<double>{1, 1, 0}));
         // The finished mesh got its normals: +z for a square in the plane.
-        const std::vector<float> normals = AccessorValues<float>(model, square.attributes.at("NORMAL"));
-        EXPECT_EQ(normals[2], 1.0f);
+        EXPECT_EQ(AccessorValues<float>(model, square.attributes.at("NORMAL"))[2], 1.0f);
         const tinygltf::Primitive& dots = model.meshes[1].primitives.at(0);
         EXPECT_EQ(dots.mode, TINYGLTF_MODE_POINTS);
         EXPECT_EQ(dots.indices, -1);
@@ -117,15 +114,13 @@ TEST_F(MeshExport, GltfLoadsBackWithWhatWasBuilt) {
 TEST_F(MeshExport, PlyMergesInSceneCoordinates) {
     const std::string path = Path("ply");
     ASSERT_EQ(DraftliftExportMeshes(path.c_str()), 2);
-    std::ifstream in(path, std::ios::binary);
     std::stringstream whole;
-    whole << in.rdbuf();
+    whole << std::ifstream(path, std::ios::binary).rdbuf();
     const std::string text = whole.str();
     const std::size_t body = text.find("end_header\n");
     ASSERT_NE(body, std::string::npos);
-    const std::string header = text.substr(0, body);
-    EXPECT_NE(header.find("element vertex 8\n"), std::string::npos);
-    EXPECT_NE(header.find("element face 2\n"), std::string::npos);
+    EXPECT_NE(text.substr(0, body).find("element vertex 8\n"), std::string::npos);
+    EXPECT_NE(text.substr(0, body).find("element face 2\n"), std::string::npos);
     constexpr std::size_t kVertexBytes = 6 * sizeof(float) + 4;
     const char* vertices = text.data() + body + std::strlen("end_header\n");
     ASSERT_EQ(text.size(), body + 11 + 8 * kVertexBytes + 2 * 13);
