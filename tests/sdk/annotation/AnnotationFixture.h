@@ -1,9 +1,11 @@
 // Shared ground for the annotation tests: fresh stand-ins with the
 // temporary-creation flag off, annotations made through the interface and
-// read back as the scene's objects, and the scene as JSON for before/after
-// comparisons.
+// read back as the scene's objects, records as Init leaves them, and the
+// scene as JSON for before/after comparisons.
 #pragma once
 
+#include <algorithm>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -24,6 +26,39 @@ constexpr KSDKMbdKind kAllKinds[] = {
 
 constexpr KSDKMbdKind kDimensionKinds[] = {KSDK_MBD_TWO_POINT_DIMENSION, KSDK_MBD_ANGLE_DIMENSION,
                                            KSDK_MBD_RADIUS_DIMENSION, KSDK_MBD_DIAMETER_DIMENSION};
+
+constexpr unsigned char kFill = 0xAB;
+
+// A record as its Init function leaves it.
+template <class Record>
+Record Init(void (*init)(Record*)) {
+    Record record;
+    init(&record);
+    return record;
+}
+
+// Init on a record full of kFill, so that the bytes Init must leave alone
+// can be checked; a null record must be ignored.
+template <class Record>
+Record InitFilled(void (*init)(Record*)) {
+    Record record;
+    std::memset(&record, kFill, sizeof record);
+    init(&record);
+    init(nullptr);
+    return record;
+}
+
+// Whether the bytes first..last of the record still hold kFill.
+template <class Record>
+bool Untouched(const Record& record, int first, int last) {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(&record);
+    return std::all_of(bytes + first, bytes + last + 1, [](unsigned char b) { return b == kFill; });
+}
+
+template <class Point>
+bool Is(const Point& p, double x, double y, double z) {
+    return p.x == x && p.y == y && p.z == z;
+}
 
 class AnnotationTest : public testing_support::FreshHost {
 protected:
@@ -51,47 +86,10 @@ protected:
     static int Notices(KSDKHandle handle) {
         return standin::kscene::Scene().impl().ModifiedCount(static_cast<const KObject*>(handle));
     }
-    // A text holding the narrow character of a scene symbol, and the same
-    // text as the scene shows it.
+    // A text holding the narrow character of a scene symbol.
     static std::string WithSymbol(KMBDBase::MBDSymbol symbol, const std::string& rest) {
         return std::string(1, KSDKGetSymbolChar(symbol)) + rest;
     }
 };
-
-inline KSDKMbdData MbdRecord() {
-    KSDKMbdData data;
-    KSDKInitMbdData(&data);
-    return data;
-}
-
-inline KSDKCommonData CommonRecord() {
-    KSDKCommonData data;
-    KSDKInitCommonData(&data);
-    return data;
-}
-
-inline KSDKTargetPtData TargetRecord() {
-    KSDKTargetPtData data;
-    KSDKInitTargetPtData(&data);
-    return data;
-}
-
-inline KSDKControlData ControlRecord() {
-    KSDKControlData data;
-    KSDKInitControlData(&data);
-    return data;
-}
-
-inline KSDKDimensionData DimensionRecord() {
-    KSDKDimensionData data;
-    KSDKInitDimensionData(&data);
-    return data;
-}
-
-inline KSDKDatumData DatumRecord() {
-    KSDKDatumData data;
-    KSDKInitDatumData(&data);
-    return data;
-}
 
 }  // namespace annotation_tests

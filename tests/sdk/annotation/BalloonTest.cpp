@@ -1,6 +1,7 @@
 // Balloons: main balloon, balloon rows and their counts per kind, texts,
 // and that balloons do not announce themselves to the scene.
 #include <cstdint>
+#include <set>
 
 #include "tests/sdk/annotation/AnnotationFixture.h"
 
@@ -36,7 +37,8 @@ TEST_F(Balloons, RowCountsPerKind) {
 }
 
 // Rows run from 0 to n - 1: row n is refused like every row beyond it, and
-// so is a negative row. A refused row leaves no balloon behind.
+// so is a negative row. A refused row leaves no balloon behind, and a row is
+// visible exactly when it has its balloon.
 TEST_F(Balloons, SubBalloonRowsRunFromZeroToCountMinusOne) {
     struct Case {
         KSDKHandle annotation;
@@ -44,6 +46,7 @@ TEST_F(Balloons, SubBalloonRowsRunFromZeroToCountMinusOne) {
     };
     const Case kCases[] = {{FrameWith({2, 1}), 3}, {Create(KSDK_MBD_RADIUS_DIMENSION), 1}, {Create(KSDK_MBD_NOTE), 0}};
     for (const Case& c : kCases) {
+        std::set<std::uint64_t> made;
         for (const std::int32_t row : {-1, 0, c.rows - 1, c.rows, c.rows + 1, INT32_MAX, INT32_MIN}) {
             const bool isRow = row >= 0 && row < c.rows;
             const std::size_t before = As(c.annotation).SubBalloons().size();
@@ -53,54 +56,45 @@ TEST_F(Balloons, SubBalloonRowsRunFromZeroToCountMinusOne) {
                 EXPECT_EQ(As(c.annotation).SubBalloons().size(), before) << "row " << row;
                 continue;
             }
+            made.insert(static_cast<std::uint64_t>(row));
             EXPECT_EQ(As(c.annotation).GetSubBalloon(static_cast<std::uint64_t>(row)).get(), balloon);
-            EXPECT_TRUE(KSDKIsBalloonRowVisible(c.annotation, static_cast<std::uint64_t>(row)));
         }
+        for (std::uint64_t row = 0; row <= static_cast<std::uint64_t>(c.rows); ++row) {
+            EXPECT_EQ(KSDKIsBalloonRowVisible(c.annotation, row), made.count(row) == 1) << row << " of " << c.rows;
+        }
+        EXPECT_FALSE(KSDKIsBalloonRowVisible(c.annotation, UINT64_MAX));
     }
 }
 
-TEST_F(Balloons, RowVisibilityFollowsTheRowsBalloon) {
-    const KSDKHandle frame = FrameWith({3});
-    ASSERT_NE(KSDKCreateSubBalloon(frame, 1, nullptr), nullptr);
-    const bool kVisible[] = {false, true, false, false};
-    for (std::uint64_t row = 0; row < 4; ++row) EXPECT_EQ(KSDKIsBalloonRowVisible(frame, row), kVisible[row]) << row;
-    EXPECT_FALSE(KSDKIsBalloonRowVisible(frame, UINT64_MAX));
-}
-
-TEST_F(Balloons, MainBalloonTextsAndDefaults) {
+// A balloon made without a text keeps the scene library's default text, a
+// later main balloon takes the place of the earlier one, and setting a
+// balloon's data needs a text.
+TEST_F(Balloons, TextsAreTakenOnlyWhenGiven) {
     const KSDKHandle datum = Create(KSDK_MBD_DATUM);
     const KSDKHandle plain = KSDKCreateMainBalloon(datum, nullptr);
     ASSERT_NE(plain, nullptr);
     EXPECT_EQ(As(datum).MainBalloon().get(), plain);
-    EXPECT_EQ(BalloonAt(plain).text, KMBDBalloon().text) << "the scene library's default text";
-
-    KSDKMbdBalloonData data;
-    data.text = "junk";
-    KSDKInitMbdBalloonData(&data);
-    KSDKInitMbdBalloonData(nullptr);
-    EXPECT_EQ(data.text, nullptr);
+    EXPECT_EQ(BalloonAt(plain).text, KMBDBalloon().text);
+    KSDKMbdBalloonData data = Init(KSDKInitMbdBalloonData);
     const KSDKHandle empty = KSDKCreateMainBalloon(datum, &data);
     EXPECT_EQ(BalloonAt(empty).text, KMBDBalloon().text);
-    EXPECT_EQ(As(datum).MainBalloon().get(), empty) << "the later balloon takes the place";
+    EXPECT_EQ(As(datum).MainBalloon().get(), empty);
 
     const std::string text = WithSymbol(KMBDBase::Symbol20, "12");
     data.text = text.c_str();
     const KSDKHandle numbered = KSDKCreateMainBalloon(datum, &data);
     EXPECT_EQ(BalloonAt(numbered).text, KTextObject::ConvertMBDsymbolText(text));
     EXPECT_EQ(BalloonAt(numbered).text.substr(1), u"12");
-}
 
-TEST_F(Balloons, SetTextNeedsAText) {
-    const KSDKHandle dimension = Create(KSDK_MBD_DIAMETER_DIMENSION);
-    KSDKMbdBalloonData data = {"7"};
-    const KSDKHandle balloon = KSDKCreateSubBalloon(dimension, 0, &data);
-    EXPECT_EQ(BalloonAt(balloon).text, u"7");
-    KSDKInitMbdBalloonData(&data);
-    KSDKSetMbdBalloonData(balloon, &data);
-    EXPECT_EQ(BalloonAt(balloon).text, u"7");
+    data = {"7"};
+    const KSDKHandle sub = KSDKCreateSubBalloon(Create(KSDK_MBD_DIAMETER_DIMENSION), 0, &data);
+    EXPECT_EQ(BalloonAt(sub).text, u"7");
+    data = Init(KSDKInitMbdBalloonData);
+    KSDKSetMbdBalloonData(sub, &data);
+    EXPECT_EQ(BalloonAt(sub).text, u"7");
     data.text = "8A";
-    KSDKSetMbdBalloonData(balloon, &data);
-    EXPECT_EQ(BalloonAt(balloon).text, u"8A");
+    KSDKSetMbdBalloonData(sub, &data);
+    EXPECT_EQ(BalloonAt(sub).text, u"8A");
 }
 
 TEST_F(Balloons, AreNotAnnouncedToTheScene) {

@@ -1,6 +1,6 @@
 // The data records: defaults, names and datum labels, flagged texts,
 // options, datum and dimension texts.
-#include <cstring>
+#include <tuple>
 
 #include "tests/sdk/annotation/AnnotationFixture.h"
 
@@ -9,120 +9,79 @@ namespace {
 
 using Data = AnnotationTest;
 
-constexpr unsigned char kFill = 0xAB;
-
-template <class Record>
-Record Filled() {
-    Record record;
-    std::memset(&record, kFill, sizeof record);
-    return record;
-}
-
-const unsigned char* Bytes(const void* record) { return static_cast<const unsigned char*>(record); }
-
 TEST_F(Data, InitWritesTheDefaultsAndLeavesThePaddingAlone) {
-    auto common = Filled<KSDKCommonData>();
-    KSDKInitCommonData(&common);
-    EXPECT_TRUE(common.anchorPoint.x == 0.0 && common.anchorPoint.y == 0.0 && common.anchorPoint.z == 0.0);
-    EXPECT_EQ(common.name, nullptr);
-
-    auto mbd = Filled<KSDKMbdData>();
-    KSDKInitMbdData(&mbd);
+    const auto common = InitFilled(KSDKInitCommonData);
+    EXPECT_TRUE(Is(common.anchorPoint, 0, 0, 0) && common.name == nullptr);
+    const auto mbd = InitFilled(KSDKInitMbdData);
     EXPECT_TRUE(mbd.text1 == nullptr && mbd.text2 == nullptr && mbd.text3 == nullptr &&
                 mbd.datumLabel == nullptr && mbd.text5 == nullptr && mbd.option1 == 0);
-    for (int gap = 41; gap < 48; ++gap) EXPECT_EQ(Bytes(&mbd)[gap], kFill) << gap;
-
-    auto datum = Filled<KSDKDatumData>();
-    KSDKInitDatumData(&datum);
+    EXPECT_TRUE(Untouched(mbd, 41, 47));
+    const auto datum = InitFilled(KSDKInitDatumData);
     EXPECT_TRUE(datum.datumLabel == nullptr && datum.datumTargetText == nullptr);
-
-    auto dimension = Filled<KSDKDimensionData>();
-    KSDKInitDimensionData(&dimension);
+    const auto dimension = InitFilled(KSDKInitDimensionData);
     EXPECT_TRUE(dimension.dimensionNumber1 == 0 && dimension.dimensionNumber2 == 0 &&
                 dimension.dimensionText1 == nullptr && dimension.dimensionText2 == nullptr &&
                 dimension.dimensionText3 == nullptr && dimension.text2 == nullptr);
-    for (const int gap : {4, 7, 36, 39}) EXPECT_EQ(Bytes(&dimension)[gap], kFill) << gap;
-
-    // Null records are ignored.
-    KSDKInitCommonData(nullptr);
-    KSDKInitMbdData(nullptr);
-    KSDKInitDatumData(nullptr);
-    KSDKInitDimensionData(nullptr);
+    EXPECT_TRUE(Untouched(dimension, 4, 7) && Untouched(dimension, 36, 39));
+    const auto target = InitFilled(KSDKInitTargetPtData);
+    EXPECT_TRUE(target.targetOption == 0 && Is(target.targetPoint, 0, 0, 0) && Untouched(target, 1, 7));
+    EXPECT_TRUE(target.targetId1 == -1 && target.targetId2 == -1 && target.targetId3 == -1 && target.targetId4 == -1);
+    const auto control = InitFilled(KSDKInitControlData);
+    EXPECT_TRUE(control.toleranceText == nullptr && control.datumRef1Text == nullptr &&
+                control.datumRef2Text == nullptr && control.datumRef3Text == nullptr &&
+                control.controlText5 == nullptr);
+    EXPECT_EQ(InitFilled(KSDKInitMbdBalloonData).text, nullptr);
 }
 
-TEST_F(Data, CommonDataMovesTheAnchorAndHidesTheName) {
-    const KSDKHandle frame = Create(KSDK_MBD_FEATURE_CONTROL_FRAME);
-    As(frame).showName = true;
-    KSDKCommonData data = CommonRecord();
-    data.anchorPoint = {1.5, -2.0, 3.25};
-    data.name = "F1";
-    KSDKSetCommonData(frame, &data);
-    EXPECT_EQ(As(frame).GetName(), u"F1");
-    EXPECT_FALSE(As(frame).showName);
-    const auto& anchor = As(frame).GetAnchorPoint();
-    EXPECT_TRUE(anchor.x == 1.5 && anchor.y == -2.0 && anchor.z == 3.25);
-    EXPECT_FALSE(As(frame).datumLabel.enabled) << "only datums show their name as label";
-    // A record straight from Init: back to the origin, the name stays.
-    As(frame).showName = true;
-    data = CommonRecord();
-    KSDKSetCommonData(frame, &data);
-    EXPECT_EQ(As(frame).GetName(), u"F1");
-    EXPECT_FALSE(As(frame).showName);
-    EXPECT_EQ(As(frame).GetAnchorPoint().x, 0.0);
-}
-
-// 0x80 is both the euro sign of the ANSI code page and a symbol character:
-// the name is widened, the label symbol-converted.
-TEST_F(Data, ADatumsNameIsAlsoItsLabel) {
-    struct Case {
-        KSDKMbdKind kind;
-        bool labelled;
+// Every record moves the anchor and hides the name; a null name keeps the
+// old one. 0x80 is both the euro sign of the ANSI code page and a symbol
+// character: the name is widened, a datum's label symbol-converted.
+TEST_F(Data, CommonDataSetsAnchorAndNameAndADatumsLabel) {
+    const std::u16string symbolic = KTextObject::ConvertMBDsymbolText("\x80" "A");
+    ASSERT_NE(symbolic, u"\u20acA") << "the case needs the two conversions apart";
+    struct Step {
+        const char* name;
+        KSDKPoint3 anchor;
+        std::u16string storedName, label;
     };
-    for (const Case& c : {Case{KSDK_MBD_DATUM, true}, Case{KSDK_MBD_DATUM_TARGET, true},
-                          Case{KSDK_MBD_NOTE, false}, Case{KSDK_MBD_TWO_POINT_DIMENSION, false}}) {
-        const KSDKHandle handle = Create(c.kind);
-        KSDKCommonData data = CommonRecord();
-        data.name = "\x80" "A";
-        KSDKSetCommonData(handle, &data);
-        const KMBDBase& object = As(handle);
-        EXPECT_EQ(object.GetName(), u"\u20acA") << c.kind;
-        EXPECT_EQ(object.datumLabel.enabled, c.labelled) << c.kind;
-        if (c.labelled) {
-            EXPECT_EQ(object.datumLabel.text, KTextObject::ConvertMBDsymbolText("\x80" "A"));
-            EXPECT_NE(object.datumLabel.text, object.GetName());
+    const Step kSteps[] = {{"\x80" "A", {1.5, -2.0, 3.25}, u"\u20acA", symbolic},
+                           {"", {0, 0, 0}, u"", u""},
+                           {"C", {4, 5, 6}, u"C", u"C"},
+                           {nullptr, {0, 0, 0}, u"C", u"C"}};
+    for (const KSDKMbdKind kind : kAllKinds) {
+        const bool labelled = kind == KSDK_MBD_DATUM || kind == KSDK_MBD_DATUM_TARGET;
+        const KSDKHandle handle = Create(kind);
+        for (const Step& step : kSteps) {
+            SCOPED_TRACE(testing::Message() << "kind " << kind << " name " << (step.name ? step.name : "(null)"));
+            As(handle).showName = true;
+            KSDKCommonData data = Init(KSDKInitCommonData);
+            data.anchorPoint = step.anchor;
+            data.name = step.name;
+            KSDKSetCommonData(handle, &data);
+            const KMBDBase& object = As(handle);
+            EXPECT_EQ(object.GetName(), step.storedName);
+            EXPECT_FALSE(object.showName);
+            EXPECT_TRUE(Is(object.GetAnchorPoint(), step.anchor.x, step.anchor.y, step.anchor.z));
+            EXPECT_EQ(object.datumLabel.enabled, labelled) << "only datums show their name as label";
+            if (labelled) {
+                EXPECT_EQ(object.datumLabel.text, step.label);
+            }
         }
     }
 }
 
-TEST_F(Data, AnEmptyNameIsANameAndANullOneIsNot) {
-    const KSDKHandle datum = Create(KSDK_MBD_DATUM);
-    KSDKCommonData data = CommonRecord();
-    data.name = "B";
-    KSDKSetCommonData(datum, &data);
-    data.name = "";
-    KSDKSetCommonData(datum, &data);
-    EXPECT_EQ(As(datum).GetName(), u"");
-    EXPECT_TRUE(As(datum).datumLabel.enabled);
-    EXPECT_EQ(As(datum).datumLabel.text, u"");
-    data.name = "C";
-    KSDKSetCommonData(datum, &data);
-    data.name = nullptr;
-    KSDKSetCommonData(datum, &data);
-    EXPECT_EQ(As(datum).GetName(), u"C");
-    EXPECT_TRUE(As(datum).datumLabel.enabled);
-    EXPECT_EQ(As(datum).datumLabel.text, u"C");
-}
-
 // A flagged text through a sequence of records: a given text enables and
-// replaces, a missing one disables and keeps the text.
+// replaces (symbol-converted), a missing one disables and keeps the text.
 TEST_F(Data, FlaggedTextsAreEnabledByATextAndDisabledWithoutOne) {
+    const std::string symbolic = WithSymbol(KMBDBase::Symbol6, "0.1");
+    const std::u16string converted = KTextObject::ConvertMBDsymbolText(symbolic);
     struct Step {
         const char* given;
         bool enabled;
-        const char16_t* stored;
+        std::u16string stored;
     };
-    const Step kSteps[] = {{nullptr, false, u""}, {"one", true, u"one"}, {nullptr, false, u"one"},
-                           {"two", true, u"two"}, {"", true, u""},       {nullptr, false, u""}};
+    const Step kSteps[] = {{nullptr, false, u""},         {"one", true, u"one"}, {nullptr, false, u"one"},
+                           {symbolic.c_str(), true, converted}, {"", true, u""},       {nullptr, false, u""}};
     using Slot = const char* KSDKMbdData::*;
     using Field = KFlaggedText KMBDBase::*;
     const std::pair<Slot, Field> kSlots[] = {{&KSDKMbdData::text1, &KMBDBase::text1},
@@ -133,7 +92,7 @@ TEST_F(Data, FlaggedTextsAreEnabledByATextAndDisabledWithoutOne) {
     const KSDKHandle note = Create(KSDK_MBD_NOTE);
     for (const auto& [slot, field] : kSlots) {
         for (const Step& step : kSteps) {
-            KSDKMbdData data = MbdRecord();
+            KSDKMbdData data = Init(KSDKInitMbdData);
             data.*slot = step.given;
             KSDKSetMbdData(note, &data);
             const KFlaggedText& text = As(note).*field;
@@ -143,88 +102,55 @@ TEST_F(Data, FlaggedTextsAreEnabledByATextAndDisabledWithoutOne) {
     }
 }
 
-TEST_F(Data, TextsAreSymbolConverted) {
-    const KSDKHandle note = Create(KSDK_MBD_NOTE);
-    const std::string text = WithSymbol(KMBDBase::Symbol6, "0.1");
-    KSDKMbdData data = MbdRecord();
-    data.text5 = text.c_str();
-    KSDKSetMbdData(note, &data);
-    EXPECT_EQ(As(note).text5.text, KTextObject::ConvertMBDsymbolText(text));
-    EXPECT_EQ(As(note).text5.text.substr(1), u"0.1");
-}
-
 TEST_F(Data, OptionsAreStoredUnchanged) {
     const KSDKHandle note = Create(KSDK_MBD_NOTE);
-    KSDKMbdData data = MbdRecord();
+    KSDKMbdData data = Init(KSDKInitMbdData);
     data.option1 = 0xFE;
     KSDKSetMbdData(note, &data);
     const KSDKMbdDataExtra extra = {0x80, 0x01};
     KSDKSetMbdDataExtra(note, &extra);
-    EXPECT_EQ(As(note).option1, 0xFE);
-    EXPECT_EQ(As(note).option2, 0x80);
-    EXPECT_EQ(As(note).option3, 0x01);
-    KSDKSetMbdData(note, &(data = MbdRecord()));
+    EXPECT_TRUE(As(note).option1 == 0xFE && As(note).option2 == 0x80 && As(note).option3 == 0x01);
+    KSDKSetMbdData(note, &(data = Init(KSDKInitMbdData)));
     EXPECT_EQ(As(note).option1, 0);
     EXPECT_EQ(As(note).option2, 0x80) << "the extra options are apart";
 }
 
+// A datum record never disables the label; a missing text leaves both as
+// they are, and only datum targets take the target text.
 TEST_F(Data, DatumDataNeverDisablesTheLabelAndOnlyDatumTargetsTakeTheTargetText) {
     for (const KSDKMbdKind kind : {KSDK_MBD_DATUM, KSDK_MBD_DATUM_TARGET}) {
         const KSDKHandle handle = Create(kind);
-        KSDKDatumData data = DatumRecord();
-        data.datumLabel = "A";
-        data.datumTargetText = "A1";
-        KSDKSetDatumData(handle, &data);
-        EXPECT_TRUE(As(handle).datumLabel.enabled);
-        EXPECT_EQ(As(handle).datumLabel.text, u"A");
         const auto* target = dynamic_cast<const KMBDDatumTarget*>(&As(handle));
         EXPECT_EQ(target != nullptr, kind == KSDK_MBD_DATUM_TARGET);
-        if (target != nullptr) {
-            EXPECT_EQ(target->datumTargetText, u"A1");
-        }
-        // Nothing given: both stay.
-        data = DatumRecord();
-        KSDKSetDatumData(handle, &data);
-        EXPECT_TRUE(As(handle).datumLabel.enabled);
-        EXPECT_EQ(As(handle).datumLabel.text, u"A");
-        if (target != nullptr) {
-            EXPECT_EQ(target->datumTargetText, u"A1");
+        KSDKDatumData data = {"A", "A1"};
+        for (int pass = 0; pass < 2; ++pass, data = Init(KSDKInitDatumData)) {
+            KSDKSetDatumData(handle, &data);
+            EXPECT_TRUE(As(handle).datumLabel.enabled) << kind << " pass " << pass;
+            EXPECT_EQ(As(handle).datumLabel.text, u"A");
+            if (target != nullptr) {
+                EXPECT_EQ(target->datumTargetText, u"A1");
+            }
         }
     }
 }
 
+// Numbers are written as given (0 from Init); flagged texts are disabled and
+// kept without a text, plain texts kept.
 TEST_F(Data, DimensionDataOnEveryDimensionKind) {
+    using State = std::tuple<int, int, bool, std::u16string, std::u16string, std::u16string, bool, std::u16string>;
     for (const KSDKMbdKind kind : kDimensionKinds) {
         const KSDKHandle handle = Create(kind);
-        KSDKDimensionData data = DimensionRecord();
-        data.dimensionNumber1 = 3;
-        data.dimensionNumber2 = -4;
-        data.dimensionText1 = "L";
-        data.dimensionText2 = "10.0000";
-        data.dimensionText3 = "20.0000";
-        data.text2 = "note";
+        const auto& d = As<KMBDDimension>(handle);
+        const auto state = [&] {
+            return State(d.dimensionNumber1, d.dimensionNumber2, d.dimensionText1.enabled, d.dimensionText1.text,
+                         d.dimensionText2, d.dimensionText3, d.text2.enabled, d.text2.text);
+        };
+        const KSDKDimensionData data = {3, "L", "10.0000", "20.0000", -4, "note"};
         KSDKSetDimensionData(handle, &data);
-        const auto& dimension = As<KMBDDimension>(handle);
-        EXPECT_EQ(dimension.dimensionNumber1, 3);
-        EXPECT_EQ(dimension.dimensionNumber2, -4);
-        EXPECT_TRUE(dimension.dimensionText1.enabled);
-        EXPECT_EQ(dimension.dimensionText1.text, u"L");
-        EXPECT_EQ(dimension.dimensionText2, u"10.0000");
-        EXPECT_EQ(dimension.dimensionText3, u"20.0000");
-        EXPECT_TRUE(dimension.text2.enabled);
-        EXPECT_EQ(dimension.text2.text, u"note");
-        // Defaults: numbers written as 0, flagged texts disabled and kept,
-        // plain texts kept.
-        data = DimensionRecord();
-        KSDKSetDimensionData(handle, &data);
-        EXPECT_EQ(dimension.dimensionNumber1, 0) << kind;
-        EXPECT_EQ(dimension.dimensionNumber2, 0) << kind;
-        EXPECT_FALSE(dimension.dimensionText1.enabled);
-        EXPECT_EQ(dimension.dimensionText1.text, u"L");
-        EXPECT_EQ(dimension.dimensionText2, u"10.0000");
-        EXPECT_EQ(dimension.dimensionText3, u"20.0000");
-        EXPECT_FALSE(dimension.text2.enabled);
-        EXPECT_EQ(dimension.text2.text, u"note");
+        EXPECT_EQ(state(), State(3, -4, true, u"L", u"10.0000", u"20.0000", true, u"note")) << kind;
+        const KSDKDimensionData defaults = Init(KSDKInitDimensionData);
+        KSDKSetDimensionData(handle, &defaults);
+        EXPECT_EQ(state(), State(0, 0, false, u"L", u"10.0000", u"20.0000", false, u"note")) << kind;
     }
 }
 
