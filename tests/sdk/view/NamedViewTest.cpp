@@ -69,9 +69,9 @@ TEST_F(NamedView, OrientationAndNameAreAppliedAsGiven) {
     KSDKSetNamedViewData(handle, &data);
     EXPECT_EQ(view.GetName(), u"\u20ac caf\u00e9");
     EXPECT_EQ(view.hasView, 7);
-    const double matrix[16] = {10, 11, 12, 0, 13, 14, 15, 0, 16, 17, 18, 0, 0, 0, 0, 1};
     ASSERT_NE(view.View(), nullptr);
-    for (int i = 0; i < 16; ++i) EXPECT_EQ(view.View()->matrix[i], matrix[i]) << i;
+    EXPECT_EQ(std::vector<double>(view.View()->matrix, view.View()->matrix + 16),
+              (std::vector<double>{10, 11, 12, 0, 13, 14, 15, 0, 16, 17, 18, 0, 0, 0, 0, 1}));
     EXPECT_TRUE(view.View()->param1 == -2.5 && view.View()->param2 == 0.0 && view.View()->param3 == 40.0);
     // No orientation: the flag clears, the description stays; no name: it stays.
     data = Record();

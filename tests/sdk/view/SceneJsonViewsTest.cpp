@@ -23,9 +23,7 @@ TEST_F(SceneJsonViews, ViewsShowOrientationObjectsByNameAndLevels) {
     const KSDKHandle view = KSDKCreateNamedView();
     const KSDKHandle shown[] = {datum.get()};
     const KSDKHandle hidden[] = {note.get()};
-    KSDKNamedViewData data;
-    KSDKInitNamedViewData(&data);
-    data = {"Front", 1, 0.0, 0.0, 2.0, {1, 0, 0, 0, 1, 0, 0, 0, 1}, shown, 1, hidden, 1};
+    const KSDKNamedViewData data = {"Front", 1, 0.0, 0.0, 2.0, {1, 0, 0, 0, 1, 0, 0, 0, 1}, shown, 1, hidden, 1};
     KSDKSetNamedViewData(view, &data);
     KSDKNamedViewRecordLevelState(view);
 
