@@ -102,68 +102,66 @@ TEST_F(ImportNote, RecordKindsMakeTheirClassAndFrames) {
     }
 }
 
-TEST_F(ImportNote, ANoteGetsNameTargetAndIds) {
-    // Entity ids are made positive only within a group.
+// Entity ids are made positive only within a group. A datum target shows its
+// name as label until a label line comes; a plain datum never does, and an
+// empty name is not shown.
+TEST_F(ImportNote, ANoteGetsNameTargetIdsAndLabel) {
     const struct {
-        std::int32_t groupId, entityId, expectedEntity;
-    } cases[] = {{5, -12, 12}, {0, -12, -12}, {-3, -7, 7}, {1, 9, 9}, {1, INT32_MIN, INT32_MIN}};
-    for (const auto& c : cases) AddRecorded(Lines({Header(u"FCF-1", 0, c.groupId, c.entityId), kPlain}));
+        WString name;
+        std::int32_t kind, groupId, entityId, expectedEntity;
+        WString extra;
+        bool showName, labelled;
+        const char16_t* label;
+    } cases[] = {{u"FCF-1", 0, 5, -12, 12, kPlain, true, false, u""},
+                 {u"FCF-1", 0, 0, -12, -12, kPlain, true, false, u""},
+                 {u"FCF-1", 0, -3, -7, 7, kPlain, true, false, u""},
+                 {u"FCF-1", 0, 1, 9, 9, kPlain, true, false, u""},
+                 {u"FCF-1", 0, 1, INT32_MIN, INT32_MIN, kPlain, true, false, u""},
+                 {u"", 7, 0, 0, 0, kPlain, false, false, u""},
+                 {u"A", 7, 0, 0, 0, kPlain, true, false, u""},
+                 {u"A", 10, 0, 0, 0, kPlain, true, true, u"A"},
+                 {u"A", 10, 0, 0, 0, Lines({Settings101(Settings().Label()), u"108|B"}), true, true, u"B"},
+                 {u"", 10, 0, 0, 0, kPlain, false, false, u""}};
+    for (const auto& c : cases) AddRecorded(Lines({Header(c.name, c.kind, c.groupId, c.entityId), c.extra}));
     m_Draftlift();
     ASSERT_EQ(Objects().size(), std::size(cases));
     for (std::size_t k = 0; k < std::size(cases); ++k) {
         SCOPED_TRACE(testing::Message() << "case " << k);
-        const KMBDBase& object = At(k);
-        EXPECT_EQ(object.GetName(), u"FCF-1");
-        EXPECT_TRUE(object.showName);
-        EXPECT_EQ(Xyz(object.GetAnchorPoint()), Origin());
-        ASSERT_EQ(object.Targets().size(), 1u);
-        const KMBDTarget& target = *object.Targets().front();
+        const KMBDBase& o = At(k);
+        EXPECT_EQ(std::make_tuple(o.GetName(), o.showName, o.datumLabel.enabled, o.datumLabel.text),
+                  std::make_tuple(cases[k].name, cases[k].showName, cases[k].labelled, WString(cases[k].label)));
+        EXPECT_EQ(Xyz(o.GetAnchorPoint()), Origin());
+        ASSERT_EQ(o.Targets().size(), 1u);
+        const KMBDTarget& target = *o.Targets().front();
         EXPECT_EQ(Xyz(target.targetPoint), Xyz(kBase));
         EXPECT_EQ(std::tie(target.groupId, target.entityId), std::tie(cases[k].groupId, cases[k].expectedEntity));
     }
 }
 
-// A datum target shows its name as label until a label line comes; a plain
-// datum never does, and an empty name is not shown.
-TEST_F(ImportNote, NamesAndDatumLabels) {
-    const struct {
-        WString record;
-        bool showName, labelled;
-        const char16_t* label;
-    } cases[] = {{Lines({Header(u"", 7), kPlain}), false, false, u""},
-                 {Lines({Header(u"A", 7), kPlain}), true, false, u""},
-                 {Lines({Header(u"A", 10), kPlain}), true, true, u"A"},
-                 {Lines({Header(u"A", 10), Settings101(Settings().Label()), u"108|B"}), true, true, u"B"},
-                 {Lines({Header(u"", 10), kPlain}), false, false, u""}};
-    for (const auto& c : cases) AddRecorded(c.record);
-    m_Draftlift();
-    ASSERT_EQ(Objects().size(), std::size(cases));
-    for (std::size_t k = 0; k < std::size(cases); ++k) {
-        SCOPED_TRACE(testing::Message() << "case " << k);
-        EXPECT_EQ(std::tie(At(k).showName, At(k).datumLabel.enabled, At(k).datumLabel.text),
-                  std::make_tuple(cases[k].showName, cases[k].labelled, WString(cases[k].label)));
-    }
-}
-
-TEST_F(ImportNote, ControlsTakeToleranceTextAndDatumReferences) {
-    AddRecorded(Lines({Header(u"F", 1), Settings101(Settings().Row(1)), u"102|6|12|0.05|-0.05|13|MAX|14|CZ",
-                       u"103|A|12|B|0|C|13"}));
+TEST_F(ImportNote, ControlsAndTextsTakeTheirLines) {
+    AddRecorded(Lines({Header(u"F", 1), Settings101(Settings().Row(1).Label().Text5().TextLines(3)),
+                       u"102|6|12|0.05|-0.05|13|MAX|14|CZ", u"103|A|12|B|0|C|13", u"108|Q", u"109|five", u"110",
+                       u"ab", u"c|d", u"e"}));
     AddRecorded(Lines({Header(u"F", 2), kPlain}));
     AddRecorded(Lines({Header(u"F", 5), kThreeRows, u"102|6|0|0.1", u"104|8|0|0.2", u"106|10|0|0.3",
                        u"107|D|0|E|0|F|0"}));
     m_Draftlift();
     ASSERT_EQ(Objects().size(), 3u);
-    const KMBDControl& c = *At(0).SubFrames().at(0)->controls.at(0);
+    const KMBDBase& o = At(0);
+    const KMBDControl& c = *o.SubFrames().at(0)->controls.at(0);
     EXPECT_EQ(std::tie(c.toleranceText, c.datumRef1Text, c.datumRef2Text, c.datumRef3Text),
               std::make_tuple(WString(u"\uFFED 0.10000000 \uFFEC MAX \uFFEE CZ"), WString(u"A\uFFED"), WString(u"B"),
                               WString(u"C\uFFEC")));
+    EXPECT_EQ(std::tie(o.datumLabel.enabled, o.text5.enabled, o.text2.enabled), std::make_tuple(true, true, true));
+    EXPECT_EQ(std::tie(o.datumLabel.text, o.text5.text, o.text2.text),
+              std::make_tuple(WString(u"Q"), WString(u"five"), WString(u"abc|de")));
     // Frames are built without rows.
     const auto& empty = At(1).SubFrames();
     ASSERT_EQ(empty.size(), 1u);
     EXPECT_EQ(empty[0]->symbolText, u" ");
     ASSERT_EQ(empty[0]->controls.size(), 2u);
-    EXPECT_EQ(empty[0]->controls[0]->toleranceText, u"");
-    EXPECT_EQ(empty[0]->controls[1]->toleranceText, u"");
+    EXPECT_EQ(std::tie(empty[0]->controls[0]->toleranceText, empty[0]->controls[1]->toleranceText),
+              std::make_tuple(WString(), WString()));
     // Row three keeps its references when row two has none.
     const auto& three = At(2).SubFrames();
     ASSERT_EQ(three.size(), 3u);
@@ -173,33 +171,19 @@ TEST_F(ImportNote, ControlsTakeToleranceTextAndDatumReferences) {
               std::make_tuple(WString(u"D"), WString(u"E"), WString(u"F")));
 }
 
-TEST_F(ImportNote, LabelsAndNoteTextReachTheirTexts) {
-    AddRecorded(Lines({Header(u"N", 8), Settings101(Settings().Label().Text5().TextLines(3)), u"108|Q",
-                       u"109|five", u"110", u"ab", u"c|d", u"e"}));
-    m_Draftlift();
-    const KMBDBase& o = Imported();
-    EXPECT_EQ(std::tie(o.datumLabel.enabled, o.text5.enabled, o.text2.enabled), std::make_tuple(true, true, true));
-    EXPECT_EQ(std::tie(o.datumLabel.text, o.text5.text, o.text2.text),
-              std::make_tuple(WString(u"Q"), WString(u"five"), WString(u"abc|de")));
-}
-
 TEST_F(ImportNote, ATwoPointDimensionTakesLabelValuesAndNumber) {
     AddRecorded(Lines({Header(u"D-4", 12, 5, -12), kDimension125, DimensionHeader(3, false, false, false, -7, false, 0),
                        DimensionLabel(u"R1"), DimensionValues(u"10/4", u"(1+2)*1e12"), u"0|0"}));
     m_Draftlift();
-    const auto& dimension = dynamic_cast<const KMBD2PtDimension&>(Imported());
-    EXPECT_TRUE(dimension.showName);
-    EXPECT_EQ(dimension.GetName(), u"D-4");
-    ASSERT_EQ(dimension.Targets().size(), 2u);
-    for (const auto& target : dimension.Targets()) {
-        EXPECT_EQ(Xyz(target->targetPoint), Origin());
-        EXPECT_EQ(std::make_tuple(target->groupId, target->entityId), std::make_tuple(0, 0));
-    }
-    EXPECT_TRUE(dimension.dimensionText1.enabled);
-    EXPECT_EQ(dimension.dimensionText1.text, u"R1");
-    EXPECT_EQ(dimension.dimensionNumber2, -7);
-    EXPECT_EQ(dimension.dimensionText2, u"2.5000");
-    EXPECT_EQ(dimension.dimensionText3, u"9999999999.0000");
+    const auto& d = dynamic_cast<const KMBD2PtDimension&>(Imported());
+    EXPECT_EQ(std::make_tuple(d.showName, d.GetName(), d.dimensionText1.enabled, d.dimensionText1.text,
+                              d.dimensionNumber2, d.dimensionText2, d.dimensionText3),
+              std::make_tuple(true, WString(u"D-4"), true, WString(u"R1"), -7, WString(u"2.5000"),
+                              WString(u"9999999999.0000")));
+    ASSERT_EQ(d.Targets().size(), 2u);
+    for (const auto& target : d.Targets())
+        EXPECT_EQ(std::make_tuple(Xyz(target->targetPoint), target->groupId, target->entityId),
+                  std::make_tuple(Origin(), 0, 0));
 }
 
 TEST_F(ImportNote, DimensionLinesOnANonDimension) {
@@ -245,16 +229,15 @@ TEST_F(ImportNote, RefusedNotesAddNothing) {
     EXPECT_EQ(Imported().GetName(), u"good");
 }
 
+// The reader keeps the name of a record it refuses, and the reason a note
+// has no record.
 TEST_F(ImportNote, TheReaderSeesTheNotesRecordAndItsRefusals) {
     ent record{};
-    record.id = AddRecorded(Lines({Header(u"FCF-7", 1), kPlain}));
-    EXPECT_TRUE(noteimport::ReadNoteRecord(record).Decoded());
     record.id = AddRecorded(Lines({Header(u"FCF-8", 1), Settings101(Settings().Row(1).Row(2)), u"102|1", u"109"}));
     const auto reading = noteimport::ReadNoteRecord(record);
     ASSERT_TRUE(reading.refusal);
-    EXPECT_EQ(reading.record.name, u"FCF-8");
-    EXPECT_EQ(reading.refusal->line, 4);
-    EXPECT_EQ(reading.refusal->row, 2);
+    EXPECT_EQ(std::tie(reading.record.headerRead, reading.record.name, reading.refusal->line, reading.refusal->row),
+              std::make_tuple(true, WString(u"FCF-8"), 4, 2));
     record.id = standin::host::AddNote({u"~M01|x", kBase, 0});
     EXPECT_EQ(noteimport::ReadNoteRecord(record).refusal->reason, noteimport::RefusalReason::NoMemoryTable);
 }
