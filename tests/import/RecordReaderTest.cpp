@@ -12,6 +12,7 @@ using namespace import_tests;
 using noteimport::ReadRecord;
 using noteimport::RecordReading;
 using noteimport::RefusalReason;
+using Text = std::optional<WString>;
 
 const WString kHeader = Header(u"FCF-7", 1, 3, 44);
 const WString kRow1 = Settings101(Settings().Row(1));
@@ -101,18 +102,16 @@ TEST(Limits, OverlongFieldsAreCut) {
          u"102|1|0|" + x40 + u"/2|0|0|" + x40 + u"|0|" + x40, u"103|" + l40 + u"|13|" + l40,
          u"108|" + WString(40, u'a'), u"109|" + WString(40, u'b'), u"136|" + WString(300, u'c'), u"110",
          WString(1200, u'x')}));
-    const auto& record = reading.record;
-    EXPECT_EQ(record.name, WString(254, u'n'));
-    EXPECT_EQ(record.rows[0].valueText, WString(31, u'7'));
-    EXPECT_EQ(record.rows[0].textAfter1, WString(31, u'7'));
-    EXPECT_EQ(record.rows[0].textAfter2, WString(31, u'7'));
+    const auto& r = reading.record;
+    const auto& row = r.rows[0];
+    const WString x31(31, u'7');
+    EXPECT_EQ(std::tie(row.valueText, row.textAfter1, row.textAfter2), std::tie(x31, x31, x31));
     // The modifier character is kept when the letters are cut.
-    EXPECT_EQ(record.rows[0].datumRefs[0], WString(30, u'L') + u"\uFFEC");
-    EXPECT_EQ(record.rows[0].datumRefs[1], WString(31, u'L'));
-    EXPECT_EQ(record.datumLabel, WString(31, u'a'));
-    EXPECT_EQ(record.text5, WString(31, u'b'));
-    EXPECT_EQ(record.targetText, WString(254, u'c'));
-    EXPECT_EQ(record.noteText, WString(999, u'x'));
+    EXPECT_EQ(std::tie(row.datumRefs[0], row.datumRefs[1]),
+              std::make_tuple(WString(30, u'L') + u"\uFFEC", WString(31, u'L')));
+    EXPECT_EQ(std::make_tuple(r.name, r.datumLabel, r.text5, r.targetText, r.noteText),
+              std::make_tuple(WString(254, u'n'), Text(WString(31, u'a')), Text(WString(31, u'b')), Text(WString(254, u'c')),
+                              Text(WString(999, u'x'))));
 }
 
 // Row 2 has no reference line, which must not shift row 3's; rows 4 and 5
@@ -134,21 +133,13 @@ TEST(DatumRefs, FollowTheirRowAndAppendTheModifierOnlyForPositiveCodes) {
     EXPECT_EQ(rows[4].symbol, 5);
 }
 
-TEST(FrameRowFlags, StopAtTheFirstRowNotFlagged) {
-    // Row 3 is flagged but row 2 is not: its line is not a frame row line.
-    const auto reading =
-        Decoded(Lines({kHeader, Settings101(Settings().Row(1).Row(3).Text5()), u"102|5|0|0.1", u"109|note"}));
-    EXPECT_FALSE(reading.record.rows[2].read);
-    EXPECT_EQ(reading.record.text5, WString(u"note"));
-}
-
 // Labels, text 5, the target text of kind 11 and the note text block.
 TEST(Texts, ReachTheirFields) {
-    using Text = std::optional<WString>;
     const WString textLine = Settings101(Settings().TextLines(1));
     const struct {
         WString record;
         Text datumLabel, text5, noteText, targetText;
+        bool row1Read = false;
     } cases[] = {
         {Lines({kHeader, Settings101(Settings().Label().Text5().TextLines(3)), u"108|B|ignored", u"109|flag note",
                 u"110", u"ab", u"c|d", u"e", u"more"}),
@@ -160,12 +151,15 @@ TEST(Texts, ReachTheirFields) {
         // Kind 11 consumes whatever line stands in the target text's place...
         {Lines({Header(u"t", 11), textLine, u"110", u"110", u"text"}), {}, {}, u"text", {}},
         // ...any other kind takes the first 110 line as the block's start.
-        {Lines({Header(u"t", 10), textLine, u"110", u"110", u"text"}), {}, {}, u"110", {}}};
+        {Lines({Header(u"t", 10), textLine, u"110", u"110", u"text"}), {}, {}, u"110", {}},
+        // Frame rows stop at the first not flagged: row 3 is, row 2 is not.
+        {Lines({kHeader, Settings101(Settings().Row(1).Row(3).Text5()), u"102|5|0|0.1", u"109|note"}), {}, u"note",
+         {}, {}, true}};
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "case " << (&c - cases));
         const auto reading = Decoded(c.record);
         const auto& r = reading.record;
-        EXPECT_FALSE(r.rows[0].read);
+        EXPECT_EQ(std::make_tuple(r.rows[0].read, r.rows[2].read), std::make_tuple(c.row1Read, false));
         EXPECT_EQ(std::tie(r.datumLabel, r.text5, r.noteText, r.targetText),
                   std::tie(c.datumLabel, c.text5, c.noteText, c.targetText));
     }
@@ -176,29 +170,22 @@ TEST(Dimension, HeaderReplacesRowLabelAndTextFlagsButNotText5) {
         Decoded(Lines({Header(u"D1", 12), Settings125(Settings().Row(1).Text5().Dimension().TextLines(5)),
                        DimensionHeader(1, false, false, false, -42, true, 0), DimensionLabel(u"L"),
                        DimensionValues(u"2*3", u"1/4"), u"0|0", u"108|Z", u"109|T5"}));
-    const auto& record = reading.record;
-    EXPECT_EQ(record.flags.rows[0], false);
-    EXPECT_EQ(record.flags.textLineCount, 0);
-    EXPECT_TRUE(record.flags.datumLabel);
-    EXPECT_TRUE(record.flags.text5);
-    ASSERT_TRUE(record.dimension);
-    EXPECT_EQ(record.dimension->type, 1);
-    EXPECT_EQ(record.dimension->number, -42);
-    EXPECT_TRUE(record.dimension->hasValueLines);
-    EXPECT_EQ(record.dimension->label, u"L");
-    EXPECT_EQ(record.dimension->value1, u"6.0000");
-    EXPECT_EQ(record.dimension->value2, u"0.2500");
-    EXPECT_EQ(record.datumLabel, WString(u"Z"));
-    EXPECT_EQ(record.text5, WString(u"T5"));
+    const auto& r = reading.record;
+    EXPECT_EQ(std::tie(r.flags.rows[0], r.flags.textLineCount, r.flags.datumLabel, r.flags.text5, r.datumLabel, r.text5),
+              std::make_tuple(false, 0, true, true, Text(u"Z"), Text(u"T5")));
+    ASSERT_TRUE(r.dimension);
+    const auto& d = *r.dimension;
+    EXPECT_EQ(std::tie(d.type, d.number, d.hasValueLines, d.label, d.value1, d.value2),
+              std::make_tuple(1, -42, true, WString(u"L"), WString(u"6.0000"), WString(u"0.2500")));
 }
 
 TEST(Dimension, LabelIsCutTo7AndBadExpressionsReadAsZero) {
     const auto reading = Decoded(Lines({Header(u"D", 12), Settings125(Settings().Dimension()),
                                         DimensionHeader(7, false, false, false, 0, false, 0),
                                         DimensionLabel(u"ABCDEFGHIJ"), u"1|0|0|0|0|2+", u"0"}));
-    EXPECT_EQ(reading.record.dimension->label, u"ABCDEFG");
-    EXPECT_EQ(reading.record.dimension->value1, u"0.0000");
-    EXPECT_EQ(reading.record.dimension->value2, u"0.0000");
+    const auto& d = *reading.record.dimension;
+    EXPECT_EQ(std::tie(d.label, d.value1, d.value2),
+              std::make_tuple(WString(u"ABCDEFG"), WString(u"0.0000"), WString(u"0.0000")));
 }
 
 TEST(Dimension, OtherTypesSkipOneLineUnread) {
@@ -245,19 +232,15 @@ TEST(Refusals, NameReasonAndPlace) {
          RefusalReason::WrongNoteText, 3, 110, 0, 0}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        const auto refusal = ReadRecord(c.text).refusal;
+        const RecordReading reading = ReadRecord(c.text);
+        const auto& refusal = reading.refusal;
         ASSERT_TRUE(refusal);
+        // Once the header is read its name is kept.
+        EXPECT_EQ(std::tie(reading.record.headerRead, reading.record.name),
+                  std::make_tuple(c.line > 0, WString(c.line > 0 ? u"FCF-7" : u"")));
         EXPECT_EQ(std::tie(refusal->reason, refusal->line, refusal->expectedCode, refusal->foundCode, refusal->row),
                   std::tie(c.reason, c.line, c.expected, c.found, c.row));
     }
-}
-
-TEST(Refusals, KeepTheNameWhenTheHeaderWasRead) {
-    const RecordReading reading = ReadRecord(Lines({kHeader, kRow1, u"104|1"}));
-    ASSERT_FALSE(reading.Decoded());
-    EXPECT_TRUE(reading.record.headerRead);
-    EXPECT_EQ(reading.record.name, u"FCF-7");
-    EXPECT_FALSE(ReadRecord(u"").record.headerRead);
 }
 
 }  // namespace
