@@ -15,6 +15,7 @@
 #include "host/kscene/KMBD.h"
 #include "platform/kscene/KSceneStandIn.h"
 #include "platform/kscene/SceneJson.h"
+#include "tests/support/FilledRecords.h"
 #include "tests/support/StandIns.h"
 
 namespace annotation_tests {
@@ -27,7 +28,6 @@ constexpr KSDKMbdKind kAllKinds[] = {
 constexpr KSDKMbdKind kDimensionKinds[] = {KSDK_MBD_TWO_POINT_DIMENSION, KSDK_MBD_ANGLE_DIMENSION,
                                            KSDK_MBD_RADIUS_DIMENSION, KSDK_MBD_DIAMETER_DIMENSION};
 
-constexpr unsigned char kFill = 0xAB;
 
 // A record as its Init function leaves it.
 template <class Record>
@@ -37,23 +37,9 @@ Record Init(void (*init)(Record*)) {
     return record;
 }
 
-// Init on a record full of kFill, so that the bytes Init must leave alone
-// can be checked; a null record must be ignored.
-template <class Record>
-Record InitFilled(void (*init)(Record*)) {
-    Record record;
-    std::memset(&record, kFill, sizeof record);
-    init(&record);
-    init(nullptr);
-    return record;
-}
-
-// Whether the bytes first..last of the record still hold kFill.
-template <class Record>
-bool Untouched(const Record& record, int first, int last) {
-    const auto* bytes = reinterpret_cast<const unsigned char*>(&record);
-    return std::all_of(bytes + first, bytes + last + 1, [](unsigned char b) { return b == kFill; });
-}
+using testing_support::InitFilled;
+using testing_support::kFill;
+using testing_support::Untouched;
 
 template <class Point>
 bool Is(const Point& p, double x, double y, double z) {

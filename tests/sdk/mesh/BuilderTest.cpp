@@ -12,21 +12,13 @@
 #include "platform/kscene/KOctree.h"
 #include "platform/kscene/SceneJson.h"
 #include "platform/kscene/KSceneStandIn.h"
+#include "tests/support/FilledRecords.h"
 #include "tests/support/StandIns.h"
 
 namespace {
 
-constexpr unsigned char kFill = 0xAB;
-
-// A record filled with kFill, then initialised: the bytes init must not touch stay kFill.
-template <class Record>
-Record Filled(void (*init)(Record*)) {
-    Record record;
-    std::memset(&record, kFill, sizeof record);
-    init(&record);
-    init(nullptr);
-    return record;
-}
+using testing_support::kFill;
+const auto Filled = [](auto init) { return testing_support::InitFilled(init); };
 
 template <class Record>
 std::vector<unsigned char> Bytes(const Record& record, const std::vector<std::size_t>& offsets) {
