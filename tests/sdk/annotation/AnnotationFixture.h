@@ -4,8 +4,6 @@
 // scene as JSON for before/after comparisons.
 #pragma once
 
-#include <algorithm>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -27,7 +25,6 @@ constexpr KSDKMbdKind kAllKinds[] = {
 
 constexpr KSDKMbdKind kDimensionKinds[] = {KSDK_MBD_TWO_POINT_DIMENSION, KSDK_MBD_ANGLE_DIMENSION,
                                            KSDK_MBD_RADIUS_DIMENSION, KSDK_MBD_DIAMETER_DIMENSION};
-
 
 // A record as its Init function leaves it.
 template <class Record>

@@ -1,6 +1,5 @@
 // The cloud and mesh builder through the exported functions: record
 // defaults, failures, the finish and discard rules, transforms and colours.
-#include <cstring>
 #include <vector>
 
 #include <boost/make_shared.hpp>
@@ -18,7 +17,7 @@
 namespace {
 
 using testing_support::kFill;
-const auto Filled = [](auto init) { return testing_support::InitFilled(init); };
+using testing_support::InitFilled;
 
 template <class Record>
 std::vector<unsigned char> Bytes(const Record& record, const std::vector<std::size_t>& offsets) {
@@ -28,14 +27,14 @@ std::vector<unsigned char> Bytes(const Record& record, const std::vector<std::si
 }
 
 KSDKVertices Vertices(const std::vector<double>& points) {
-    KSDKVertices data = Filled(KSDKInitVertices);
+    KSDKVertices data = InitFilled(KSDKInitVertices);
     data.points = points.data();
     data.count = std::uint32_t(points.size() / 3);
     return data;
 }
 
 KSDKFaces Faces(const std::vector<std::uint32_t>& indices) {
-    KSDKFaces data = Filled(KSDKInitFaces);
+    KSDKFaces data = InitFilled(KSDKInitFaces);
     data.indices = indices.data();
     data.count = std::uint32_t(indices.size() / 3);
     return data;
@@ -70,15 +69,15 @@ protected:
 TEST_F(MeshBuilder, VersionAndInitDefaultsLeaveTheGapsAlone) {
     EXPECT_EQ(KSDKGetMeshSdkVersion(), 1);
     EXPECT_EQ(KSDKGetMeshSdkMinorVersion(), 0);
-    const KSDKGeneralInfo info = Filled(KSDKInitGeneralInfo);
+    const KSDKGeneralInfo info = InitFilled(KSDKInitGeneralInfo);
     EXPECT_TRUE(info.name == nullptr && info.hasColor == 0);
     for (const float c : info.color) EXPECT_EQ(c, 1.0f);
-    const KSDKVertices vertices = Filled(KSDKInitVertices);
+    const KSDKVertices vertices = InitFilled(KSDKInitVertices);
     EXPECT_TRUE(vertices.points == nullptr && vertices.count == 0 && vertices.normals == nullptr &&
                 vertices.scalars == nullptr && vertices.colors == nullptr);
-    const KSDKFaces faces = Filled(KSDKInitFaces);
+    const KSDKFaces faces = InitFilled(KSDKInitFaces);
     EXPECT_TRUE(faces.indices == nullptr && faces.count == 0 && faces.reserved == nullptr);
-    const KSDKTransform transform = Filled(KSDKInitTransform);
+    const KSDKTransform transform = InitFilled(KSDKInitTransform);
     for (int k = 0; k < 16; ++k) EXPECT_EQ(transform.m[k], k % 5 == 0 ? 1.0 : 0.0) << k;
     const std::vector<unsigned char> filled(3, kFill);
     EXPECT_EQ(Bytes(info, {9, 10, 11}), filled);
@@ -92,10 +91,10 @@ TEST_F(MeshBuilder, EverythingFailsWithoutAScene) {
     standin::kscene::SetScenePresent(false);
     EXPECT_EQ(KSDKCreateCloud(), nullptr);
     EXPECT_EQ(KSDKCreateMesh(), nullptr);
-    const KSDKGeneralInfo info = Filled(KSDKInitGeneralInfo);
-    const KSDKVertices vertices = Filled(KSDKInitVertices);
-    const KSDKFaces faces = Filled(KSDKInitFaces);
-    const KSDKTransform transform = Filled(KSDKInitTransform);
+    const KSDKGeneralInfo info = InitFilled(KSDKInitGeneralInfo);
+    const KSDKVertices vertices = InitFilled(KSDKInitVertices);
+    const KSDKFaces faces = InitFilled(KSDKInitFaces);
+    const KSDKTransform transform = InitFilled(KSDKInitTransform);
     EXPECT_EQ(KSDKSetGeneralInfo(mesh, &info), -1);
     EXPECT_EQ(KSDKSetVertices(mesh, &vertices), -1);
     EXPECT_EQ(KSDKSetFaces(mesh, &faces), -1);
@@ -114,16 +113,16 @@ TEST_F(MeshBuilder, SettersRefuseBadArguments) {
     const KSDKHandle mesh = KSDKCreateMesh();
     const auto annotation = boost::make_shared<KMBDDatum>();
     standin::kscene::Scene().AddObject(annotation);
-    KSDKGeneralInfo info = Filled(KSDKInitGeneralInfo);
-    KSDKVertices noPoints = Filled(KSDKInitVertices);
+    KSDKGeneralInfo info = InitFilled(KSDKInitGeneralInfo);
+    KSDKVertices noPoints = InitFilled(KSDKInitVertices);
     noPoints.count = 3;
-    KSDKFaces noIndices = Filled(KSDKInitFaces);
+    KSDKFaces noIndices = InitFilled(KSDKInitFaces);
     noIndices.count = 2;
     const std::vector<std::uint32_t> indices = {0, 1, 2};
     const KSDKFaces faces = Faces(indices);
     const std::vector<double> points = {1, 2, 3};
     const KSDKVertices vertices = Vertices(points);
-    const KSDKTransform transform = Filled(KSDKInitTransform);
+    const KSDKTransform transform = InitFilled(KSDKInitTransform);
     const std::pair<const char*, std::int32_t> cases[] = {
         {"info, null handle", KSDKSetGeneralInfo(nullptr, &info)},
         {"info, null record", KSDKSetGeneralInfo(mesh, nullptr)},
@@ -182,7 +181,7 @@ TEST_F(MeshBuilder, VerticesCarryTheirAttributesOrDefaults) {
 
     // Colours without vertices still mark the cloud as coloured.
     const KSDKHandle other = KSDKCreateCloud();
-    KSDKVertices none = Filled(KSDKInitVertices);
+    KSDKVertices none = InitFilled(KSDKInitVertices);
     ASSERT_EQ(KSDKSetVertices(other, &none), 0);
     EXPECT_FALSE(CloudAt(other).hasVertexColors);
     none.colors = colors.data();
@@ -194,7 +193,7 @@ TEST_F(MeshBuilder, VerticesCarryTheirAttributesOrDefaults) {
 
 TEST_F(MeshBuilder, GeneralInfoNamesWithTheAnsiCodePageAndColours) {
     const KSDKHandle cloud = KSDKCreateCloud();
-    KSDKGeneralInfo info = Filled(KSDKInitGeneralInfo);
+    KSDKGeneralInfo info = InitFilled(KSDKInitGeneralInfo);
     CloudAt(cloud).SetName(u"before");
     ASSERT_EQ(KSDKSetGeneralInfo(cloud, &info), 0);
     EXPECT_EQ(CloudAt(cloud).GetName(), u"before");
@@ -287,7 +286,7 @@ TEST_F(MeshBuilder, FacesNamingMissingVerticesAreKeptAndSkipped) {
 
 TEST_F(MeshBuilder, SceneJsonDescribesFinishedObjects) {
     const KSDKHandle mesh = Triangle();
-    KSDKGeneralInfo info = Filled(KSDKInitGeneralInfo);
+    KSDKGeneralInfo info = InitFilled(KSDKInitGeneralInfo);
     info.name = "tri";
     ASSERT_EQ(KSDKSetGeneralInfo(mesh, &info), 0);
     ASSERT_EQ(KSDKFinishObject(mesh), 0);
