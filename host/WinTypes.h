@@ -52,3 +52,8 @@ int swprintf_s(WCHAR* buffer, std::size_t count, const WCHAR* format, ...);
 
 // The wide string the library works in (CStringW's contents on Windows).
 using WString = std::basic_string<WCHAR>;
+
+// A wide string from a UTF-16 literal, whichever type WCHAR is: u"text"_w.
+inline WString operator""_w(const char16_t* text, std::size_t length) {
+    return WString(text, text + length);
+}
