@@ -59,7 +59,7 @@ Notes LoadNotes(std::size_t count) {
         const auto table = static_cast<std::int32_t>(n + 1);
         notes.texts.push_back(RecordText(n));
         standin::host::SetMemoryTable(table, notes.texts.back());
-        standin::host::AddNote({u"~M01|" + Wide(std::to_string(n)), {double(n), 0.0, 0.0}, table});
+        standin::host::AddNote({u"~M01|"_w + Wide(std::to_string(n)), {double(n), 0.0, 0.0}, table});
     }
     return notes;
 }

@@ -61,7 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CheckLineCodes(text);
     standin::host::SetMemoryTable(kTable, text);
     ent record{};
-    record.id = standin::host::AddNote({u"~M01|", {1.0, 2.0, 3.0}, kTable});
+    record.id = standin::host::AddNote({u"~M01|"_w, {1.0, 2.0, 3.0}, kTable});
 
     const noteimport::RecordReading reading = noteimport::ReadNoteRecord(record);
     const bool imported = Draftlifter().ImportNote(record);

@@ -185,7 +185,7 @@ private:
 
     // Everything a refused call could have touched, in one text.
     std::string Fingerprint() const {
-        std::u16string print;
+        WString print;
         for (const Annotation& a : m_annotations) {
             const KMBDBase& o = Object(a);
             print += o.GetName() + u'|' + o.text1.text + o.text2.text + o.text3.text + o.datumLabel.text +
@@ -194,7 +194,7 @@ private:
                               o.datumLabel.enabled << 3 | o.text5.enabled << 4 | o.showName << 5);
             print += char16_t(o.option1) + char16_t(o.option2 << 8) + char16_t(o.option3);
             const auto& anchor = o.GetAnchorPoint();
-            print += std::u16string(reinterpret_cast<const char16_t*>(&anchor), sizeof anchor / 2);
+            print += WString(reinterpret_cast<WString>(&anchor), sizeof anchor / 2);
             print += char16_t(o.Targets().size()) + char16_t(o.SubFrames().size() << 8);
             print += char16_t(o.WitnessSegments().size()) + char16_t(o.SubBalloons().size() << 8);
             if (const auto* d = dynamic_cast<const KMBDDimension*>(&o)) {

@@ -41,6 +41,9 @@ char* PutUtf8(char32_t cp, char* out) {
 
 }  // namespace
 
+// "%.*f", spelled out so that it is a WCHAR text whichever type WCHAR is.
+constexpr WCHAR kValueFormat[] = {u'%', u'.', u'*', u'f', 0};
+
 WString FormatValue(double value, int decimals) {
     // Comparisons are false for not-a-number, which therefore passes.
     if (value < kLowestValue) value = kLowestValue;
@@ -55,7 +58,7 @@ WString FormatValue(double value, int decimals) {
         large.resize(static_cast<std::size_t>(size));
         out = large.data();
     }
-    const int written = swprintf_s(out, static_cast<std::size_t>(size), u"%.*f", decimals, value);
+    const int written = swprintf_s(out, static_cast<std::size_t>(size), kValueFormat, decimals, value);
     return WString(out, written > 0 ? static_cast<std::size_t>(written) : 0);
 }
 

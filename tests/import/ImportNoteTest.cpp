@@ -30,7 +30,7 @@ class ImportNote : public testing_support::FreshHost {
 protected:
     std::int32_t AddRecorded(const WString& record) {
         standin::host::SetMemoryTable(++m_lastTable, record);
-        return standin::host::AddNote({u"~M01|x", kBase, m_lastTable});
+        return standin::host::AddNote({u"~M01|x"_w, kBase, m_lastTable});
     }
 
     static std::vector<boost::shared_ptr<KObject>> Objects() {
@@ -72,12 +72,12 @@ TEST_F(ImportNote, RecordKindsMakeTheirClassAndFrames) {
         const std::type_info* made;  // null: nothing
         Frames frames;
     } cases[] = {{0, &typeid(KMBDTicket), {}},
-                 {1, &typeid(KMBDTicket), {{kSym6, {u"0.1"}}}},
-                 {2, &typeid(KMBDTicket), {{kSym6, {u"0.1", u"0.2"}}}},
-                 {3, &typeid(KMBDTicket), {{kSym6, {u"0.1", u"0.2"}}, {kSym10, {u"0.3"}}}},
-                 {4, &typeid(KMBDTicket), {{kSym6, {u"0.1"}}, {kSym8, {u"0.2"}}}},
-                 {5, &typeid(KMBDTicket), {{kSym6, {u"0.1"}}, {kSym8, {u"0.2"}}, {kSym10, {u"0.3"}}}},
-                 {6, &typeid(KMBDTicket), {{kSym6, {u"0.1", u"0.2", u"0.3"}}}},
+                 {1, &typeid(KMBDTicket), {{kSym6, {u"0.1"_w}}}},
+                 {2, &typeid(KMBDTicket), {{kSym6, {u"0.1"_w, u"0.2"_w}}}},
+                 {3, &typeid(KMBDTicket), {{kSym6, {u"0.1"_w, u"0.2"_w}}, {kSym10, {u"0.3"_w}}}},
+                 {4, &typeid(KMBDTicket), {{kSym6, {u"0.1"_w}}, {kSym8, {u"0.2"_w}}}},
+                 {5, &typeid(KMBDTicket), {{kSym6, {u"0.1"_w}}, {kSym8, {u"0.2"_w}}, {kSym10, {u"0.3"_w}}}},
+                 {6, &typeid(KMBDTicket), {{kSym6, {u"0.1"_w, u"0.2"_w, u"0.3"_w}}}},
                  {7, &typeid(KMBDDatum), {}}, {8, &typeid(KMBDTicket), {}}, {9, &typeid(KMBDTicket), {}},
                  {10, &typeid(KMBDDatumTarget), {}}, {11, &typeid(KMBDDatumTarget), {}},
                  {12, &typeid(KMBD2PtDimension), {}}, {13, &typeid(KMBDTicket), {}},
@@ -85,8 +85,8 @@ TEST_F(ImportNote, RecordKindsMakeTheirClassAndFrames) {
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "kind " << c.kind);
         const std::size_t before = Objects().size();
-        EXPECT_TRUE(ImportDirectly(AddRecorded(Lines({Header(u"K", c.kind, 5, -12), kThreeRows, u"102|6|0|0.1",
-                                                      u"103|A|0", u"104|8|0|0.2", u"106|10|0|0.3", u"107|C|0"}))));
+        EXPECT_TRUE(ImportDirectly(AddRecorded(Lines({Header(u"K"_w, c.kind, 5, -12), kThreeRows, u"102|6|0|0.1"_w,
+                                                      u"103|A|0"_w, u"104|8|0|0.2"_w, u"106|10|0|0.3"_w, u"107|C|0"_w}))));
         ASSERT_EQ(Objects().size(), before + (c.made ? 1 : 0));
         if (!c.made) continue;
         const KObject& made = At(before);
@@ -111,17 +111,17 @@ TEST_F(ImportNote, ANoteGetsNameTargetIdsAndLabel) {
         std::int32_t kind, groupId, entityId, expectedEntity;
         WString extra;
         bool showName, labelled;
-        const char16_t* label;
-    } cases[] = {{u"FCF-1", 0, 5, -12, 12, kPlain, true, false, u""},
-                 {u"FCF-1", 0, 0, -12, -12, kPlain, true, false, u""},
-                 {u"FCF-1", 0, -3, -7, 7, kPlain, true, false, u""},
-                 {u"FCF-1", 0, 1, 9, 9, kPlain, true, false, u""},
-                 {u"FCF-1", 0, 1, INT32_MIN, INT32_MIN, kPlain, true, false, u""},
-                 {u"", 7, 0, 0, 0, kPlain, false, false, u""},
-                 {u"A", 7, 0, 0, 0, kPlain, true, false, u""},
-                 {u"A", 10, 0, 0, 0, kPlain, true, true, u"A"},
-                 {u"A", 10, 0, 0, 0, Lines({Settings101(Settings().Label()), u"108|B"}), true, true, u"B"},
-                 {u"", 10, 0, 0, 0, kPlain, false, false, u""}};
+        WString label;
+    } cases[] = {{u"FCF-1"_w, 0, 5, -12, 12, kPlain, true, false, u""_w},
+                 {u"FCF-1"_w, 0, 0, -12, -12, kPlain, true, false, u""_w},
+                 {u"FCF-1"_w, 0, -3, -7, 7, kPlain, true, false, u""_w},
+                 {u"FCF-1"_w, 0, 1, 9, 9, kPlain, true, false, u""_w},
+                 {u"FCF-1"_w, 0, 1, INT32_MIN, INT32_MIN, kPlain, true, false, u""_w},
+                 {u""_w, 7, 0, 0, 0, kPlain, false, false, u""_w},
+                 {u"A"_w, 7, 0, 0, 0, kPlain, true, false, u""_w},
+                 {u"A"_w, 10, 0, 0, 0, kPlain, true, true, u"A"_w},
+                 {u"A"_w, 10, 0, 0, 0, Lines({Settings101(Settings().Label()), u"108|B"_w}), true, true, u"B"_w},
+                 {u""_w, 10, 0, 0, 0, kPlain, false, false, u""_w}};
     for (const auto& c : cases) AddRecorded(Lines({Header(c.name, c.kind, c.groupId, c.entityId), c.extra}));
     m_Draftlift();
     ASSERT_EQ(Objects().size(), std::size(cases));
@@ -139,47 +139,47 @@ TEST_F(ImportNote, ANoteGetsNameTargetIdsAndLabel) {
 }
 
 TEST_F(ImportNote, ControlsAndTextsTakeTheirLines) {
-    AddRecorded(Lines({Header(u"F", 1), Settings101(Settings().Row(1).Label().Text5().TextLines(3)),
-                       u"102|6|12|0.05|-0.05|13|MAX|14|CZ", u"103|A|12|B|0|C|13", u"108|Q", u"109|five", u"110",
-                       u"ab", u"c|d", u"e"}));
-    AddRecorded(Lines({Header(u"F", 2), kPlain}));
-    AddRecorded(Lines({Header(u"F", 5), kThreeRows, u"102|6|0|0.1", u"104|8|0|0.2", u"106|10|0|0.3",
-                       u"107|D|0|E|0|F|0"}));
+    AddRecorded(Lines({Header(u"F"_w, 1), Settings101(Settings().Row(1).Label().Text5().TextLines(3)),
+                       u"102|6|12|0.05|-0.05|13|MAX|14|CZ"_w, u"103|A|12|B|0|C|13"_w, u"108|Q"_w, u"109|five"_w, u"110"_w,
+                       u"ab"_w, u"c|d"_w, u"e"_w}));
+    AddRecorded(Lines({Header(u"F"_w, 2), kPlain}));
+    AddRecorded(Lines({Header(u"F"_w, 5), kThreeRows, u"102|6|0|0.1"_w, u"104|8|0|0.2"_w, u"106|10|0|0.3"_w,
+                       u"107|D|0|E|0|F|0"_w}));
     m_Draftlift();
     ASSERT_EQ(Objects().size(), 3u);
     const KMBDBase& o = At(0);
     const KMBDControl& c = *o.SubFrames().at(0)->controls.at(0);
     EXPECT_EQ(std::tie(c.toleranceText, c.datumRef1Text, c.datumRef2Text, c.datumRef3Text),
-              std::make_tuple(WString(u"\uFFED 0.10000000 \uFFEC MAX \uFFEE CZ"), WString(u"A\uFFED"), WString(u"B"),
-                              WString(u"C\uFFEC")));
+              std::make_tuple(WString(u"\uFFED 0.10000000 \uFFEC MAX \uFFEE CZ"_w), WString(u"A\uFFED"_w), WString(u"B"_w),
+                              WString(u"C\uFFEC"_w)));
     EXPECT_EQ(std::tie(o.datumLabel.enabled, o.text5.enabled, o.text2.enabled), std::make_tuple(true, true, true));
     EXPECT_EQ(std::tie(o.datumLabel.text, o.text5.text, o.text2.text),
-              std::make_tuple(WString(u"Q"), WString(u"five"), WString(u"abc|de")));
+              std::make_tuple(WString(u"Q"_w), WString(u"five"_w), WString(u"abc|de"_w)));
     // Frames are built without rows.
     const auto& empty = At(1).SubFrames();
     ASSERT_EQ(empty.size(), 1u);
-    EXPECT_EQ(empty[0]->symbolText, u" ");
+    EXPECT_EQ(empty[0]->symbolText, u" "_w);
     ASSERT_EQ(empty[0]->controls.size(), 2u);
     EXPECT_EQ(std::tie(empty[0]->controls[0]->toleranceText, empty[0]->controls[1]->toleranceText),
               std::make_tuple(WString(), WString()));
     // Row three keeps its references when row two has none.
     const auto& three = At(2).SubFrames();
     ASSERT_EQ(three.size(), 3u);
-    EXPECT_EQ(three[1]->controls.at(0)->datumRef1Text, u"");
+    EXPECT_EQ(three[1]->controls.at(0)->datumRef1Text, u""_w);
     const KMBDControl& third = *three[2]->controls.at(0);
     EXPECT_EQ(std::tie(third.datumRef1Text, third.datumRef2Text, third.datumRef3Text),
-              std::make_tuple(WString(u"D"), WString(u"E"), WString(u"F")));
+              std::make_tuple(WString(u"D"_w), WString(u"E"_w), WString(u"F"_w)));
 }
 
 TEST_F(ImportNote, ATwoPointDimensionTakesLabelValuesAndNumber) {
-    AddRecorded(Lines({Header(u"D-4", 12, 5, -12), kDimension125, DimensionHeader(3, false, false, false, -7, false, 0),
-                       DimensionLabel(u"R1"), DimensionValues(u"10/4", u"(1+2)*1e12"), u"0|0"}));
+    AddRecorded(Lines({Header(u"D-4"_w, 12, 5, -12), kDimension125, DimensionHeader(3, false, false, false, -7, false, 0),
+                       DimensionLabel(u"R1"_w), DimensionValues(u"10/4"_w, u"(1+2)*1e12"_w), u"0|0"_w}));
     m_Draftlift();
     const auto& d = dynamic_cast<const KMBD2PtDimension&>(Imported());
     EXPECT_EQ(std::make_tuple(d.showName, d.GetName(), d.dimensionText1.enabled, d.dimensionText1.text,
                               d.dimensionNumber2, d.dimensionText2, d.dimensionText3),
-              std::make_tuple(true, WString(u"D-4"), true, WString(u"R1"), -7, WString(u"2.5000"),
-                              WString(u"9999999999.0000")));
+              std::make_tuple(true, WString(u"D-4"_w), true, WString(u"R1"_w), -7, WString(u"2.5000"_w),
+                              WString(u"9999999999.0000"_w)));
     ASSERT_EQ(d.Targets().size(), 2u);
     for (const auto& target : d.Targets())
         EXPECT_EQ(std::make_tuple(Xyz(target->targetPoint), target->groupId, target->entityId),
@@ -188,14 +188,14 @@ TEST_F(ImportNote, ATwoPointDimensionTakesLabelValuesAndNumber) {
 
 TEST_F(ImportNote, DimensionLinesOnANonDimension) {
     // Values of type 1 are not applied, and the note is left untargeted.
-    AddRecorded(Lines({Header(u"T", 0), kDimension125, DimensionHeader(1, false, false, false, 0, false, 0),
-                       DimensionLabel(u"L"), DimensionValues(u"1", u"2"), u"0"}));
+    AddRecorded(Lines({Header(u"T"_w, 0), kDimension125, DimensionHeader(1, false, false, false, 0, false, 0),
+                       DimensionLabel(u"L"_w), DimensionValues(u"1"_w, u"2"_w), u"0"_w}));
     // Other types target the note without ids.
-    AddRecorded(Lines({Header(u"", 1, 5, -12), kDimension125, DimensionHeader(5, true, false, false, 0, false, 0),
-                       u"skipped", u"102|6|0|0.4"}));
+    AddRecorded(Lines({Header(u""_w, 1, 5, -12), kDimension125, DimensionHeader(5, true, false, false, 0, false, 0),
+                       u"skipped"_w, u"102|6|0|0.4"_w}));
     m_Draftlift();
     ASSERT_EQ(Objects().size(), 2u);
-    EXPECT_EQ(At(0).GetName(), u"");
+    EXPECT_EQ(At(0).GetName(), u""_w);
     EXPECT_TRUE(At(0).Targets().empty());
     EXPECT_FALSE(At(0).showName);
     const KMBDBase& other = At(1);
@@ -203,11 +203,11 @@ TEST_F(ImportNote, DimensionLinesOnANonDimension) {
     ASSERT_EQ(other.Targets().size(), 1u);
     EXPECT_EQ(other.Targets()[0]->targetPoint.y, kBase.y);
     EXPECT_EQ(std::make_tuple(other.Targets()[0]->groupId, other.Targets()[0]->entityId), std::make_tuple(0, 0));
-    EXPECT_EQ(other.SubFrames().at(0)->controls.at(0)->toleranceText, u"0.4");
+    EXPECT_EQ(other.SubFrames().at(0)->controls.at(0)->toleranceText, u"0.4"_w);
 }
 
 TEST_F(ImportNote, WithoutASceneNothingIsAddedButTheRecordIsDecoded) {
-    const auto index = AddRecorded(Lines({Header(u"n", 1), kPlain}));
+    const auto index = AddRecorded(Lines({Header(u"n"_w, 1), kPlain}));
     standin::kscene::SetScenePresent(false);
     EXPECT_TRUE(ImportDirectly(index));
     EXPECT_TRUE(Objects().empty());
@@ -216,29 +216,29 @@ TEST_F(ImportNote, WithoutASceneNothingIsAddedButTheRecordIsDecoded) {
 // The import refuses whatever the reader refuses (its reasons are pinned
 // down with the reader); a refused note is skipped and the walk goes on.
 TEST_F(ImportNote, RefusedNotesAddNothing) {
-    const WString refused[] = {u"\r\r", Header(u"n", 1), Lines({Header(u"n", 3), kThreeRows, u"102", u"106"}),
+    const WString refused[] = {u"\r\r"_w, Header(u"n"_w, 1), Lines({Header(u"n"_w, 3), kThreeRows, u"102"_w, u"106"_w}),
                                // A kind without an object is still read to the end.
-                               Lines({Header(u"n", 15), Settings101(Settings().Label()), u"109|x"})};
+                               Lines({Header(u"n"_w, 15), Settings101(Settings().Label()), u"109|x"_w})};
     for (const WString& record : refused) EXPECT_FALSE(ImportDirectly(AddRecorded(record)));
-    EXPECT_FALSE(ImportDirectly(standin::host::AddNote({u"~M01|x", kBase, 0})));
-    EXPECT_FALSE(ImportDirectly(standin::host::AddNote({u"~M01|x", kBase, 77})));
+    EXPECT_FALSE(ImportDirectly(standin::host::AddNote({u"~M01|x"_w, kBase, 0})));
+    EXPECT_FALSE(ImportDirectly(standin::host::AddNote({u"~M01|x"_w, kBase, 77})));
     EXPECT_FALSE(ImportDirectly(standin::host::AddEntity(standin::host::EntityType::Line)));
     EXPECT_TRUE(Objects().empty());
-    AddRecorded(Lines({Header(u"good", 1), kPlain}));
+    AddRecorded(Lines({Header(u"good"_w, 1), kPlain}));
     m_Draftlift();
-    EXPECT_EQ(Imported().GetName(), u"good");
+    EXPECT_EQ(Imported().GetName(), u"good"_w);
 }
 
 // The reader keeps the name of a record it refuses, and the reason a note
 // has no record.
 TEST_F(ImportNote, TheReaderSeesTheNotesRecordAndItsRefusals) {
     ent record{};
-    record.id = AddRecorded(Lines({Header(u"FCF-8", 1), Settings101(Settings().Row(1).Row(2)), u"102|1", u"109"}));
+    record.id = AddRecorded(Lines({Header(u"FCF-8"_w, 1), Settings101(Settings().Row(1).Row(2)), u"102|1"_w, u"109"_w}));
     const auto reading = noteimport::ReadNoteRecord(record);
     ASSERT_TRUE(reading.refusal);
     EXPECT_EQ(std::tie(reading.record.headerRead, reading.record.name, reading.refusal->line, reading.refusal->row),
-              std::make_tuple(true, WString(u"FCF-8"), 4, 2));
-    record.id = standin::host::AddNote({u"~M01|x", kBase, 0});
+              std::make_tuple(true, WString(u"FCF-8"_w), 4, 2));
+    record.id = standin::host::AddNote({u"~M01|x"_w, kBase, 0});
     EXPECT_EQ(noteimport::ReadNoteRecord(record).refusal->reason, noteimport::RefusalReason::NoMemoryTable);
 }
 

@@ -24,7 +24,7 @@ inline WString Number(long long value) {
 }
 
 inline WString Header(const WString& name, int kind, int groupId = 0, int entityId = 0) {
-    return u"0|" + name + u"|" + Number(kind) + u"|" + Number(groupId) + u"|" + Number(entityId) + u"|0|0||0|0";
+    return u"0|"_w + name + u"|"_w + Number(kind) + u"|"_w + Number(groupId) + u"|"_w + Number(entityId) + u"|0|0||0|0"_w;
 }
 
 struct Settings {
@@ -45,32 +45,32 @@ struct Settings {
 
 // Layout 101 carries no rows 4 and 5 and no dimension flag.
 inline WString Settings101(const Settings& s) {
-    return u"101|0|0|0|" + Number(s.row1) + u"|" + Number(s.row2) + u"|" + Number(s.row3) + u"|" +
-           Number(s.datumLabel) + u"|" + Number(s.text5) + u"|" + Number(s.textLines);
+    return u"101|0|0|0|"_w + Number(s.row1) + u"|"_w + Number(s.row2) + u"|"_w + Number(s.row3) + u"|"_w +
+           Number(s.datumLabel) + u"|"_w + Number(s.text5) + u"|"_w + Number(s.textLines);
 }
 
 // The long layout 125 (eighteen numbers).
 inline WString Settings125(const Settings& s) {
-    return u"125|0|0|0|" + Number(s.row1) + u"|" + Number(s.row2) + u"|" + Number(s.row3) + u"|" +
-           Number(s.row4) + u"|" + Number(s.row5) + u"|0|0|0|0|0|" + Number(s.datumLabel) + u"|" +
-           Number(s.text5) + u"|" + Number(s.textLines) + u"|" + Number(s.dimension);
+    return u"125|0|0|0|"_w + Number(s.row1) + u"|"_w + Number(s.row2) + u"|"_w + Number(s.row3) + u"|"_w +
+           Number(s.row4) + u"|"_w + Number(s.row5) + u"|0|0|0|0|0|"_w + Number(s.datumLabel) + u"|"_w +
+           Number(s.text5) + u"|"_w + Number(s.textLines) + u"|"_w + Number(s.dimension);
 }
 
 inline WString DimensionHeader(int type, bool row1, bool row2, bool row3, int number, bool datumLabel,
                                int textLines) {
-    return u"126|0|" + Number(type) + u"|0|0|0|" + Number(row1) + u"|" + Number(row2) + u"|" + Number(row3) +
-           u"|" + Number(number) + u"|" + Number(datumLabel) + u"|" + Number(textLines);
+    return u"126|0|"_w + Number(type) + u"|0|0|0|"_w + Number(row1) + u"|"_w + Number(row2) + u"|"_w + Number(row3) +
+           u"|"_w + Number(number) + u"|"_w + Number(datumLabel) + u"|"_w + Number(textLines);
 }
 
 // A label line with the label in field 20.
 inline WString DimensionLabel(const WString& label) {
-    WString line = u"0";
-    for (int field = 1; field < 20; ++field) line += u"|0";
-    return line + u"|" + label + u"|0|0";
+    WString line = u"0"_w;
+    for (int field = 1; field < 20; ++field) line += u"|0"_w;
+    return line + u"|"_w + label + u"|0|0"_w;
 }
 
 inline WString DimensionValues(const WString& first, const WString& second) {
-    return u"1|0|0|0|0|" + first + u"|" + second + u"|0";
+    return u"1|0|0|0|0|"_w + first + u"|"_w + second + u"|0"_w;
 }
 
 }  // namespace import_tests

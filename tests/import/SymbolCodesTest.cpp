@@ -23,22 +23,22 @@ TEST(HostSymbol, MapsCodeToItsCharacterAndOthersToASpace) {
 TEST(ToleranceText, JoinsThePartsThatAreGiven) {
     const struct {
         std::int32_t codeA;
-        const char16_t* value;
+        WString value;
         std::int32_t codeB;
-        const char16_t* textB;
+        WString textB;
         std::int32_t codeC;
-        const char16_t *textC, *expected;
-    } cases[] = {{0, u"", 0, u"", 0, u"", u""},
-                 {0, u"0.1", 12, u"", 0, u"", u"0.1 \uFFED"},
-                 {6, u"0.2", 0, u"", 0, u"", u"\uFFC9 0.2"},
-                 {6, u"", 0, u"", 0, u"", u"\uFFC9 "},
-                 {0, u"", 12, u"", 0, u"", u" \uFFED"},
-                 {0, u"0.1", 0, u"MAX", 0, u"", u"0.1 MAX"},
-                 {0, u"0.1", 0, u"", 13, u"", u"0.1 \uFFEC"},
-                 {0, u"0.1", 0, u"", 0, u"CZ", u"0.1 CZ"},
-                 {6, u"0.1", 12, u"A", 13, u"B", u"\uFFC9 0.1 \uFFED A \uFFEC B"},
+        WString textC, expected;
+    } cases[] = {{0, u""_w, 0, u""_w, 0, u""_w, u""_w},
+                 {0, u"0.1"_w, 12, u""_w, 0, u""_w, u"0.1 \uFFED"_w},
+                 {6, u"0.2"_w, 0, u""_w, 0, u""_w, u"\uFFC9 0.2"_w},
+                 {6, u""_w, 0, u""_w, 0, u""_w, u"\uFFC9 "_w},
+                 {0, u""_w, 12, u""_w, 0, u""_w, u" \uFFED"_w},
+                 {0, u"0.1"_w, 0, u"MAX"_w, 0, u""_w, u"0.1 MAX"_w},
+                 {0, u"0.1"_w, 0, u""_w, 13, u""_w, u"0.1 \uFFEC"_w},
+                 {0, u"0.1"_w, 0, u""_w, 0, u"CZ"_w, u"0.1 CZ"_w},
+                 {6, u"0.1"_w, 12, u"A"_w, 13, u"B"_w, u"\uFFC9 0.1 \uFFED A \uFFEC B"_w},
                  // A code without a character still takes its place, as a space.
-                 {-1, u"0.1", 46, u"", 0, u"", u"  0.1  "}};
+                 {-1, u"0.1"_w, 46, u""_w, 0, u""_w, u"  0.1  "_w}};
     for (const auto& c : cases)
         EXPECT_EQ(BuildToleranceText(c.codeA, c.value, c.codeB, c.textB, c.codeC, c.textC), WString(c.expected))
             << "case " << (&c - cases);

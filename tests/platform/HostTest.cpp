@@ -29,9 +29,9 @@ protected:
 
 TEST_F(HostDatabase, WalkHonoursMaskAndSelection) {
     standin::host::AddEntity(EntityType::Line);
-    standin::host::AddNote({u"n", {}, 0});
+    standin::host::AddNote({u"n"_w, {}, 0});
     standin::host::AddEntity(EntityType::Arc);
-    standin::host::AddNote({u"m", {}, 0});
+    standin::host::AddNote({u"m"_w, {}, 0});
     EXPECT_EQ(Walk(256, 16), (std::vector<std::int32_t>{1, 3}));
     EXPECT_EQ(Walk(1, 16), (std::vector<std::int32_t>{1, 3}));
     EXPECT_EQ(Walk(256, 2), std::vector<std::int32_t>{});  // lines are not drafting
@@ -40,14 +40,14 @@ TEST_F(HostDatabase, WalkHonoursMaskAndSelection) {
 
 // Zero for anything that is not a whole expression or divides by zero.
 TEST(Calculator, EvaluatesOrGivesZero) {
-    const std::pair<const char16_t*, double> cases[] = {
-        {u"12.5", 12.5}, {u"1+2*3", 7}, {u"(1+2)*3", 9}, {u"-4/2", -2}, {u"--3", 3},
-        {u"10-2-3", 5},  {u"8/2/2", 2}, {u" 2 * ( 3 + 4 ) ", 14},     {u"1e2+1", 101},
-        {u"1/0", 0},     {u"2+", 0},    {u"(1", 0}, {u"abc", 0}, {u"", 0}, {u"3 4", 0}};
+    const std::pair<WString, double> cases[] = {
+        {u"12.5"_w, 12.5}, {u"1+2*3"_w, 7}, {u"(1+2)*3"_w, 9}, {u"-4/2"_w, -2}, {u"--3"_w, 3},
+        {u"10-2-3"_w, 5},  {u"8/2/2"_w, 2}, {u" 2 * ( 3 + 4 ) "_w, 14},     {u"1e2+1"_w, 101},
+        {u"1/0"_w, 0},     {u"2+"_w, 0},    {u"(1"_w, 0}, {u"abc"_w, 0}, {u""_w, 0}, {u"3 4"_w, 0}};
     for (const auto& [expression, value] : cases) {
         bool flag = false;
-        EXPECT_DOUBLE_EQ(calc(expression, &flag), value)
-            << std::string(expression, expression + std::char_traits<char16_t>::length(expression));
+        EXPECT_DOUBLE_EQ(calc(expression.c_str(), &flag), value)
+            << std::string(expression.begin(), expression.end());
     }
 }
 

@@ -122,13 +122,13 @@ TEST_F(PartFile, NotesAndTablesArriveAsUtf16) {
         " \"basePoint\": [1.5, -2, 3e2], \"memoryTable\": -4}],"
         " \"memoryTables\": {\"-4\": \"a|b\\r\\nc\", \"0\": \"\"}}"));
     const NoteEnt& note = NoteAt(0);
-    EXPECT_EQ(note.GetText(true), u"~M01|\u00d8 \u00d8 \uFFC9 \U0001F600");
+    EXPECT_EQ(note.GetText(true), u"~M01|\u00d8 \u00d8 \uFFC9 \U0001F600"_w);
     EXPECT_EQ(note.GetMemoryTableId(false), -4);
     const p_3d base = note.GetBasePointWorld();
     EXPECT_EQ(base.x, 1.5);
     EXPECT_EQ(base.y, -2.0);
     EXPECT_EQ(base.z, 300.0);
-    EXPECT_EQ(WString(static_cast<const WCHAR*>(mTableFindData(-4))), u"a|b\r\nc");
+    EXPECT_EQ(WString(static_cast<const WCHAR*>(mTableFindData(-4))), u"a|b\r\nc"_w);
     ASSERT_NE(mTableFindData(0), nullptr);
     EXPECT_EQ(mTableFindData(5), nullptr);
 }

@@ -30,11 +30,11 @@ void ExpectHas(const json& object, const json& expected) {
 
 boost::shared_ptr<KMBDTicket> FilledTicket() {
     auto ticket = boost::make_shared<KMBDTicket>();
-    ticket->SetName(u"FCF \u00d8");
+    ticket->SetName(u"FCF \u00d8"_w);
     ticket->showName = true;
     ticket->SetAnchorPoint({1, 2, 3});
-    ticket->text2 = {true, u"joined"};
-    ticket->text5 = {false, u"kept"};
+    ticket->text2 = {true, u"joined"_w};
+    ticket->text5 = {false, u"kept"_w};
     ticket->option1 = 7;
     auto target = boost::make_shared<KMBDTarget>();
     target->SetTargetPoint(p_3d{4, 5, 6});
@@ -43,10 +43,10 @@ boost::shared_ptr<KMBDTicket> FilledTicket() {
     target->targetId4 = -1;
     ticket->AddTarget(target);
     auto frame = ticket->AddSubFrame();
-    frame->symbolText = u"\uFFC9";
+    frame->symbolText = u"\uFFC9"_w;
     auto control = frame->AddControl();
-    control->toleranceText = u"\uFFDC 0.05 \uFFED";
-    control->datumRef2Text = u"B\uFFEC";
+    control->toleranceText = u"\uFFDC 0.05 \uFFED"_w;
+    control->datumRef2Text = u"B\uFFEC"_w;
     ticket->AddWitnessSegment({0, 0, 0}, {1, 1, 1});
     return ticket;
 }
@@ -73,15 +73,15 @@ TEST_F(SceneJson, AnnotationCarriesEveryAttribute) {
 
 TEST_F(SceneJson, KindsAddTheirOwnAttributes) {
     auto target = boost::make_shared<KMBDDatumTarget>();
-    target->datumTargetText = u"AREA";
+    target->datumTargetText = u"AREA"_w;
     auto dimension = boost::make_shared<KMBD2PtDimension>();
-    dimension->dimensionText1 = {true, u"D1"};
-    dimension->dimensionText2 = u"50.8000";
-    dimension->dimensionText3 = u"2.5000";
+    dimension->dimensionText1 = {true, u"D1"_w};
+    dimension->dimensionText2 = u"50.8000"_w;
+    dimension->dimensionText3 = u"2.5000"_w;
     dimension->dimensionNumber1 = -3;
     dimension->dimensionNumber2 = 42;
     auto balloon = boost::make_shared<KMBDBalloon>();
-    balloon->text = u"7";
+    balloon->text = u"7"_w;
     dimension->SetMainBalloon(balloon);
     dimension->SetSubBalloon(0, balloon);
     KD::GetScene()->AddObject(target);
@@ -101,7 +101,7 @@ TEST_F(SceneJson, ObjectsKeepSceneOrderAndSavedState) {
     scene.AddUnsavableObject(boost::make_shared<KMBDNote>());
     scene.AddObject(boost::make_shared<KMBDAngleDimension>());
     auto marker = boost::make_shared<Marker>();
-    marker->SetName(u"m");
+    marker->SetName(u"m"_w);
     marker->visible = 0;
     scene.AddObject(marker);
     scene.AddObject(boost::make_shared<KMBDDatum>());

@@ -84,8 +84,8 @@ TEST(Symbols, EachSymbolGetsItsOwnDisplayCharacterAndPlainTextPasses) {
     }
     EXPECT_EQ(KMBDBase::GetNonUnicodeSymbol(KMBDBase::SymbolCount), ' ');
     EXPECT_EQ(KMBDBase::GetNonUnicodeSymbol(static_cast<KMBDBase::MBDSymbol>(-1)), ' ');
-    EXPECT_EQ(KTextObject::ConvertMBDsymbolText("A-B 0.05"), u"A-B 0.05");
-    EXPECT_EQ(KTextObject::ConvertMBDsymbolText("\xE9"), u"\u00E9");
+    EXPECT_EQ(KTextObject::ConvertMBDsymbolText("A-B 0.05"), u"A-B 0.05"_w);
+    EXPECT_EQ(KTextObject::ConvertMBDsymbolText("\xE9"), u"\u00E9"_w);
 }
 
 TEST(Annotations, BalloonRowsPerKind) {
@@ -114,12 +114,12 @@ TEST(Annotations, BalloonRowsPerKind) {
 
 TEST(Annotations, CopiesKeepTheirKindAndData) {
     KMBDDatumTarget target;
-    target.datumTargetText = u"A1";
+    target.datumTargetText = u"A1"_w;
     target.AddTarget(boost::make_shared<KMBDTarget>());
     const boost::shared_ptr<KMBDBase> copy = target.CreateCopy();
     const auto* typed = dynamic_cast<const KMBDDatumTarget*>(copy.get());
     ASSERT_NE(typed, nullptr);
-    EXPECT_EQ(typed->datumTargetText, u"A1");
+    EXPECT_EQ(typed->datumTargetText, u"A1"_w);
     EXPECT_EQ(typed->Targets().size(), 1u);
 }
 
@@ -127,14 +127,14 @@ TEST(Annotations, CopiesKeepTheirKindAndData) {
 TEST_F(Scene, TreeNodesForObjectsAndNestedGroups) {
     KObjectTreeManager& tree = *KD::GetTreeMgr();
     auto a = boost::make_shared<KMBDDatum>();
-    a->SetName(u"A");
+    a->SetName(u"A"_w);
     auto b = boost::make_shared<KMBDNote>();
     KD::GetScene()->AddObject(a);
     KD::GetScene()->AddObject(b);
     std::vector<boost::shared_ptr<KObjectTreeNode>> nodes;
     tree.GetNodesForObject(nodes, a);
     ASSERT_EQ(nodes.size(), 1u);
-    EXPECT_EQ(nodes[0]->GetName(), u"A");
+    EXPECT_EQ(nodes[0]->GetName(), u"A"_w);
     EXPECT_EQ(tree.GetObjectTreeNodePtr(nodes[0].get()), nodes[0]);
     tree.GetNodesForObject(nodes, b);
     auto inner = tree.GroupNodes({nodes.begin(), nodes.end()}, {});

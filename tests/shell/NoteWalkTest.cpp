@@ -20,7 +20,7 @@ ent RecordOf(std::int32_t index) {
 }
 
 struct PrefixCase {
-    const char16_t* text;
+    WString text;
     bool recorded;
 };
 
@@ -32,11 +32,11 @@ TEST_P(RecordPrefix, OnlyTheExactFiveCharactersCount) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, RecordPrefix,
-                         testing::Values(PrefixCase{u"~M01|", true}, PrefixCase{u"~M01|x", true},
-                                         PrefixCase{u"~M01", false}, PrefixCase{u"~M02|", false},
-                                         PrefixCase{u"~M01!", false}, PrefixCase{u"~m01|", false},
-                                         PrefixCase{u" ~M01|", false}, PrefixCase{u"", false},
-                                         PrefixCase{u"|10M~", false}));
+                         testing::Values(PrefixCase{u"~M01|"_w, true}, PrefixCase{u"~M01|x"_w, true},
+                                         PrefixCase{u"~M01"_w, false}, PrefixCase{u"~M02|"_w, false},
+                                         PrefixCase{u"~M01!"_w, false}, PrefixCase{u"~m01|"_w, false},
+                                         PrefixCase{u" ~M01|"_w, false}, PrefixCase{u""_w, false},
+                                         PrefixCase{u"|10M~"_w, false}));
 
 TEST_F(NoteWalk, AnEntityWithoutANoteHasNoRecord) {
     const auto index = standin::host::AddEntity(EntityType::Line);
@@ -51,9 +51,9 @@ TEST_F(NoteWalk, EmptyDatabaseEndsAfterOneQueryAndRepaintsOnce) {
 
 TEST_F(NoteWalk, ImportWalkVisitsNotesOnly) {
     standin::host::AddEntity(EntityType::Line);
-    standin::host::AddNote({u"~M01|a", {}, 0});
+    standin::host::AddNote({u"~M01|a"_w, {}, 0});
     standin::host::AddEntity(EntityType::Arc);
-    standin::host::AddNote({u"plain note", {}, 0});
+    standin::host::AddNote({u"plain note"_w, {}, 0});
     m_Draftlift();
     EXPECT_EQ(standin::host::GetRawEntCount(), 3);  // two notes, then the end
     EXPECT_EQ(standin::host::RepaintCount(), 1);
@@ -61,7 +61,7 @@ TEST_F(NoteWalk, ImportWalkVisitsNotesOnly) {
 
 TEST_F(NoteWalk, SecondWalkVisitsEveryEntityOfItsMaskAndCreatesNothing) {
     standin::host::AddEntity(EntityType::Line);
-    standin::host::AddNote({u"~M01|a", {}, 0});
+    standin::host::AddNote({u"~M01|a"_w, {}, 0});
     standin::host::AddEntity(EntityType::Point);
     standin::host::AddEntity(EntityType::Other);
     m_DraftliftFromMCAM();
@@ -71,7 +71,7 @@ TEST_F(NoteWalk, SecondWalkVisitsEveryEntityOfItsMaskAndCreatesNothing) {
 }
 
 TEST_F(NoteWalk, WithoutASceneNeitherWalkTouchesTheDatabase) {
-    standin::host::AddNote({u"~M01|a", {}, 0});
+    standin::host::AddNote({u"~M01|a"_w, {}, 0});
     standin::kscene::SetScenePresent(false);
     m_Draftlift();
     m_DraftliftFromMCAM();
@@ -80,7 +80,7 @@ TEST_F(NoteWalk, WithoutASceneNeitherWalkTouchesTheDatabase) {
 }
 
 TEST_F(NoteWalk, EachWalkStartsAgainFromTheFirstEntity) {
-    standin::host::AddNote({u"~M01|a", {}, 0});
+    standin::host::AddNote({u"~M01|a"_w, {}, 0});
     m_Draftlift();
     m_Draftlift();
     EXPECT_EQ(standin::host::GetRawEntCount(), 4);

@@ -31,10 +31,10 @@ TEST_F(SvgWriter, SymbolCharactersBecomeReadableGlyphs) {
         WString text;
         std::string shown;
     } kCases[] = {
-        {u"\uFFC9", "\u2316"},          {u"\uFFDC" u"0.1\uFFEF", "\u23000.1\u24C2"},
-        {u"\uFFD6", "S\u2300"},         {u"\uFF00", "\u25C7"},
-        {u"A|B", "A|B"},                {u"\u00e9\u20ac", "\u00e9\u20ac"},
-        {u"\U0001F600", "\U0001F600"},  {WString(1, char16_t(0xD800)), "\uFFFD"},
+        {u"\uFFC9"_w, "\u2316"},          {u"\uFFDC"_w u"0.1\uFFEF"_w, "\u23000.1\u24C2"},
+        {u"\uFFD6"_w, "S\u2300"},         {u"\uFF00"_w, "\u25C7"},
+        {u"A|B"_w, "A|B"},                {u"\u00e9\u20ac"_w, "\u00e9\u20ac"},
+        {u"\U0001F600"_w, "\U0001F600"},  {WString(1, char16_t(0xD800)), "\uFFFD"},
     };
     for (const auto& c : kCases) EXPECT_EQ(ReadableText(c.text), c.shown);
     // Every symbol the scene has gets a glyph of its own, none left raw.

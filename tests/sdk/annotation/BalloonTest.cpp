@@ -84,17 +84,17 @@ TEST_F(Balloons, TextsAreTakenOnlyWhenGiven) {
     data.text = text.c_str();
     const KSDKHandle numbered = KSDKCreateMainBalloon(datum, &data);
     EXPECT_EQ(BalloonAt(numbered).text, KTextObject::ConvertMBDsymbolText(text));
-    EXPECT_EQ(BalloonAt(numbered).text.substr(1), u"12");
+    EXPECT_EQ(BalloonAt(numbered).text.substr(1), u"12"_w);
 
     data = {"7"};
     const KSDKHandle sub = KSDKCreateSubBalloon(Create(KSDK_MBD_DIAMETER_DIMENSION), 0, &data);
-    EXPECT_EQ(BalloonAt(sub).text, u"7");
+    EXPECT_EQ(BalloonAt(sub).text, u"7"_w);
     data = Init(KSDKInitMbdBalloonData);
     KSDKSetMbdBalloonData(sub, &data);
-    EXPECT_EQ(BalloonAt(sub).text, u"7");
+    EXPECT_EQ(BalloonAt(sub).text, u"7"_w);
     data.text = "8A";
     KSDKSetMbdBalloonData(sub, &data);
-    EXPECT_EQ(BalloonAt(sub).text, u"8A");
+    EXPECT_EQ(BalloonAt(sub).text, u"8A"_w);
 }
 
 TEST_F(Balloons, AreNotAnnouncedToTheScene) {

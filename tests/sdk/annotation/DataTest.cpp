@@ -37,17 +37,17 @@ TEST_F(Data, InitWritesTheDefaultsAndLeavesThePaddingAlone) {
 // old one. 0x80 is both the euro sign of the ANSI code page and a symbol
 // character: the name is widened, a datum's label symbol-converted.
 TEST_F(Data, CommonDataSetsAnchorAndNameAndADatumsLabel) {
-    const std::u16string symbolic = KTextObject::ConvertMBDsymbolText("\x80" "A");
-    ASSERT_NE(symbolic, u"\u20acA") << "the case needs the two conversions apart";
+    const WString symbolic = KTextObject::ConvertMBDsymbolText("\x80" "A");
+    ASSERT_NE(symbolic, u"\u20acA"_w) << "the case needs the two conversions apart";
     struct Step {
         const char* name;
         KSDKPoint3 anchor;
-        std::u16string storedName, label;
+        WString storedName, label;
     };
-    const Step kSteps[] = {{"\x80" "A", {1.5, -2.0, 3.25}, u"\u20acA", symbolic},
-                           {"", {0, 0, 0}, u"", u""},
-                           {"C", {4, 5, 6}, u"C", u"C"},
-                           {nullptr, {0, 0, 0}, u"C", u"C"}};
+    const Step kSteps[] = {{"\x80" "A", {1.5, -2.0, 3.25}, u"\u20acA"_w, symbolic},
+                           {"", {0, 0, 0}, u""_w, u""_w},
+                           {"C", {4, 5, 6}, u"C"_w, u"C"_w},
+                           {nullptr, {0, 0, 0}, u"C"_w, u"C"_w}};
     for (const KSDKMbdKind kind : kAllKinds) {
         const bool labelled = kind == KSDK_MBD_DATUM || kind == KSDK_MBD_DATUM_TARGET;
         const KSDKHandle handle = Create(kind);
@@ -74,14 +74,14 @@ TEST_F(Data, CommonDataSetsAnchorAndNameAndADatumsLabel) {
 // replaces (symbol-converted), a missing one disables and keeps the text.
 TEST_F(Data, FlaggedTextsAreEnabledByATextAndDisabledWithoutOne) {
     const std::string symbolic = WithSymbol(KMBDBase::Symbol6, "0.1");
-    const std::u16string converted = KTextObject::ConvertMBDsymbolText(symbolic);
+    const WString converted = KTextObject::ConvertMBDsymbolText(symbolic);
     struct Step {
         const char* given;
         bool enabled;
-        std::u16string stored;
+        WString stored;
     };
-    const Step kSteps[] = {{nullptr, false, u""},         {"one", true, u"one"}, {nullptr, false, u"one"},
-                           {symbolic.c_str(), true, converted}, {"", true, u""},       {nullptr, false, u""}};
+    const Step kSteps[] = {{nullptr, false, u""_w},         {"one", true, u"one"_w}, {nullptr, false, u"one"_w},
+                           {symbolic.c_str(), true, converted}, {"", true, u""_w},       {nullptr, false, u""_w}};
     using Slot = const char* KSDKMbdData::*;
     using Field = KFlaggedText KMBDBase::*;
     const std::pair<Slot, Field> kSlots[] = {{&KSDKMbdData::text1, &KMBDBase::text1},
@@ -126,9 +126,9 @@ TEST_F(Data, DatumDataNeverDisablesTheLabelAndOnlyDatumTargetsTakeTheTargetText)
         for (int pass = 0; pass < 2; ++pass, data = Init(KSDKInitDatumData)) {
             KSDKSetDatumData(handle, &data);
             EXPECT_TRUE(As(handle).datumLabel.enabled) << kind << " pass " << pass;
-            EXPECT_EQ(As(handle).datumLabel.text, u"A");
+            EXPECT_EQ(As(handle).datumLabel.text, u"A"_w);
             if (target != nullptr) {
-                EXPECT_EQ(target->datumTargetText, u"A1");
+                EXPECT_EQ(target->datumTargetText, u"A1"_w);
             }
         }
     }
@@ -137,7 +137,7 @@ TEST_F(Data, DatumDataNeverDisablesTheLabelAndOnlyDatumTargetsTakeTheTargetText)
 // Numbers are written as given (0 from Init); flagged texts are disabled and
 // kept without a text, plain texts kept.
 TEST_F(Data, DimensionDataOnEveryDimensionKind) {
-    using State = std::tuple<int, int, bool, std::u16string, std::u16string, std::u16string, bool, std::u16string>;
+    using State = std::tuple<int, int, bool, WString, WString, WString, bool, WString>;
     for (const KSDKMbdKind kind : kDimensionKinds) {
         const KSDKHandle handle = Create(kind);
         const auto& d = As<KMBDDimension>(handle);
@@ -147,10 +147,10 @@ TEST_F(Data, DimensionDataOnEveryDimensionKind) {
         };
         const KSDKDimensionData data = {3, "L", "10.0000", "20.0000", -4, "note"};
         KSDKSetDimensionData(handle, &data);
-        EXPECT_EQ(state(), State(3, -4, true, u"L", u"10.0000", u"20.0000", true, u"note")) << kind;
+        EXPECT_EQ(state(), State(3, -4, true, u"L"_w, u"10.0000"_w, u"20.0000"_w, true, u"note"_w)) << kind;
         const KSDKDimensionData defaults = Init(KSDKInitDimensionData);
         KSDKSetDimensionData(handle, &defaults);
-        EXPECT_EQ(state(), State(0, 0, false, u"L", u"10.0000", u"20.0000", false, u"note")) << kind;
+        EXPECT_EQ(state(), State(0, 0, false, u"L"_w, u"10.0000"_w, u"20.0000"_w, false, u"note"_w)) << kind;
     }
 }
 

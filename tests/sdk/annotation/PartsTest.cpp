@@ -90,7 +90,7 @@ TEST_F(Parts, FrameSymbolIsOneConvertedCharacter) {
     EXPECT_EQ(subFrame.symbolText, KTextObject::ConvertMBDsymbolText(symbol));
     ASSERT_EQ(subFrame.symbolText.size(), 1u);
     KSDKSetFrameSymbol(frame, 'x');
-    EXPECT_EQ(subFrame.symbolText, u"x") << "replaces the previous symbol";
+    EXPECT_EQ(subFrame.symbolText, u"x"_w) << "replaces the previous symbol";
 }
 
 TEST_F(Parts, ControlTextsAreReplacedOnlyWhenGiven) {
@@ -103,15 +103,15 @@ TEST_F(Parts, ControlTextsAreReplacedOnlyWhenGiven) {
     KSDKControlData data = {tolerance.c_str(), "A", "B", "C", "5"};
     KSDKSetControlData(handle, &data);
     EXPECT_EQ(control.toleranceText, KTextObject::ConvertMBDsymbolText(tolerance));
-    EXPECT_EQ(control.toleranceText.substr(1), u"0.05");
-    EXPECT_EQ(texts(), u"ABC5");
+    EXPECT_EQ(control.toleranceText.substr(1), u"0.05"_w);
+    EXPECT_EQ(texts(), u"ABC5"_w);
     // A record straight from Init changes nothing; one text replaces one.
     data = Init(KSDKInitControlData);
     KSDKSetControlData(handle, &data);
     data.datumRef2Text = "D";
     KSDKSetControlData(handle, &data);
-    EXPECT_EQ(control.toleranceText.substr(1), u"0.05");
-    EXPECT_EQ(texts(), u"ADC5");
+    EXPECT_EQ(control.toleranceText.substr(1), u"0.05"_w);
+    EXPECT_EQ(texts(), u"ADC5"_w);
 }
 
 TEST_F(Parts, WitnessSegmentsAccumulateUntilDeleted) {

@@ -146,7 +146,7 @@ TEST_F(MeshBuilder, SettersRefuseBadArguments) {
     // Name and transform work on any scene object.
     info.name = "datum";
     EXPECT_EQ(KSDKSetGeneralInfo(annotation.get(), &info), 0);
-    EXPECT_EQ(annotation->GetName(), u"datum");
+    EXPECT_EQ(annotation->GetName(), u"datum"_w);
     EXPECT_EQ(KSDKSetLocalTransform(annotation.get(), &transform), 0);
     EXPECT_EQ(Notices(annotation.get()), 2);
     EXPECT_EQ(KSDKDiscardObject(cloud), 0);
@@ -194,22 +194,22 @@ TEST_F(MeshBuilder, VerticesCarryTheirAttributesOrDefaults) {
 TEST_F(MeshBuilder, GeneralInfoNamesWithTheAnsiCodePageAndColours) {
     const KSDKHandle cloud = KSDKCreateCloud();
     KSDKGeneralInfo info = InitFilled(KSDKInitGeneralInfo);
-    CloudAt(cloud).SetName(u"before");
+    CloudAt(cloud).SetName(u"before"_w);
     ASSERT_EQ(KSDKSetGeneralInfo(cloud, &info), 0);
-    EXPECT_EQ(CloudAt(cloud).GetName(), u"before");
+    EXPECT_EQ(CloudAt(cloud).GetName(), u"before"_w);
     const KColor white = CloudAt(cloud).GetColor();
     info.name = "\x80 caf\xe9";
     info.hasColor = 1;
     const float color[4] = {0.2f, 0.5f, 1.0f, 0.0f};
     std::copy(color, color + 4, info.color);
     ASSERT_EQ(KSDKSetGeneralInfo(cloud, &info), 0);
-    EXPECT_EQ(CloudAt(cloud).GetName(), u"\u20ac caf\u00e9");
+    EXPECT_EQ(CloudAt(cloud).GetName(), u"\u20ac caf\u00e9"_w);
     const KColor set = CloudAt(cloud).GetColor();
     EXPECT_TRUE(white.r == 255 && set.r == 51 && set.g == 127 && set.b == 255 && set.a == 0);
     info.name = "";
     info.hasColor = 0;
     ASSERT_EQ(KSDKSetGeneralInfo(cloud, &info), 0);
-    EXPECT_EQ(CloudAt(cloud).GetName(), u"");
+    EXPECT_EQ(CloudAt(cloud).GetName(), u""_w);
     EXPECT_EQ(KSDKDiscardObject(cloud), 0);
 }
 

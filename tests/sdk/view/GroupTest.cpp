@@ -65,7 +65,7 @@ TEST_F(Groups, NamesUseTheSymbolTextAndAreAnnounced) {
     const std::string name = std::string("Flat ") + KMBDBase::GetNonUnicodeSymbol(KMBDBase::Symbol6);
     const KSDKHandle group = KSDKCreateGroup(handles, 1, name.c_str());
     EXPECT_EQ(GroupAt(group).GetName(), KTextObject::ConvertMBDsymbolText(name));
-    EXPECT_NE(GroupAt(group).GetName(), u"Flat \u20ac");
+    EXPECT_NE(GroupAt(group).GetName(), u"Flat \u20ac"_w);
     EXPECT_EQ(Tree().ModifiedCount(&GroupAt(group)), 1);
 
     KObjectTreeNode loose;
@@ -77,8 +77,8 @@ TEST_F(Groups, NamesUseTheSymbolTextAndAreAnnounced) {
     EXPECT_TRUE(loose.GetName().empty());
     KSDKSetGroupName(group, "Renamed");
     KSDKSetGroupName(const_cast<KObjectTreeNode*>(NodeOf(datum)), "Datum A");  // any node
-    EXPECT_EQ(GroupAt(group).GetName(), u"Renamed");
-    EXPECT_EQ(NodeOf(datum)->GetName(), u"Datum A");
+    EXPECT_EQ(GroupAt(group).GetName(), u"Renamed"_w);
+    EXPECT_EQ(NodeOf(datum)->GetName(), u"Datum A"_w);
     EXPECT_EQ(Tree().ModifiedCount(&GroupAt(group)), 2);
     EXPECT_EQ(Tree().ModifiedCount(NodeOf(datum)), 1);
 }

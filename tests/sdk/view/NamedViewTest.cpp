@@ -67,7 +67,7 @@ TEST_F(NamedView, OrientationAndNameAreAppliedAsGiven) {
     data.viewParam1 = -2.5;
     data.viewParam3 = 40.0;
     KSDKSetNamedViewData(handle, &data);
-    EXPECT_EQ(view.GetName(), u"\u20ac caf\u00e9");
+    EXPECT_EQ(view.GetName(), u"\u20ac caf\u00e9"_w);
     EXPECT_EQ(view.hasView, 7);
     ASSERT_NE(view.View(), nullptr);
     EXPECT_EQ(std::vector<double>(view.View()->matrix, view.View()->matrix + 16),
@@ -79,10 +79,10 @@ TEST_F(NamedView, OrientationAndNameAreAppliedAsGiven) {
     KSDKSetNamedViewData(handle, &data);
     EXPECT_EQ(view.hasView, 0);
     EXPECT_EQ(view.View()->param1, -2.5);
-    EXPECT_EQ(view.GetName(), u"\u20ac caf\u00e9");
+    EXPECT_EQ(view.GetName(), u"\u20ac caf\u00e9"_w);
     data.name = "";
     KSDKSetNamedViewData(handle, &data);
-    EXPECT_EQ(view.GetName(), u"");
+    EXPECT_EQ(view.GetName(), u""_w);
 }
 
 TEST_F(NamedView, ListsKeepDistinctSceneObjectsOnly) {
@@ -141,7 +141,7 @@ TEST_F(NamedView, BadHandlesRecordsOrSceneChangeNothingTheyShouldNot) {
     // Without a scene the lists are skipped, the rest applied.
     standin::kscene::SetScenePresent(false);
     KSDKSetNamedViewData(handle, &data);
-    EXPECT_EQ(ViewAt(handle).GetName(), u"Top");
+    EXPECT_EQ(ViewAt(handle).GetName(), u"Top"_w);
     EXPECT_NE(ViewAt(handle).View(), nullptr);
     EXPECT_EQ(ViewAt(handle).SetVisibilityCalls(), 0);
 }

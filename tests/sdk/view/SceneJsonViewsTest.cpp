@@ -16,9 +16,9 @@ class SceneJsonViews : public ViewTest {};
 TEST_F(SceneJsonViews, ViewsShowOrientationObjectsByNameAndLevels) {
     KSDKCreateNamedView();  // empty: nothing but its name
     const auto datum = Add<KMBDDatum>();
-    datum->SetName(u"A");
+    datum->SetName(u"A"_w);
     const auto note = Add<KMBDNote>();
-    note->SetName(u"N\u00e9");
+    note->SetName(u"N\u00e9"_w);
     standin::host::SetLevels({{1, 2}, {2}, 2});
     const KSDKHandle view = KSDKCreateNamedView();
     const KSDKHandle shown[] = {datum.get()};
@@ -41,9 +41,9 @@ TEST_F(SceneJsonViews, ViewsShowOrientationObjectsByNameAndLevels) {
 TEST_F(SceneJsonViews, GroupsListMembersAndParentsByIndex) {
     // A node takes its object's name when the scene takes the object.
     const auto datum = boost::make_shared<KMBDDatum>();
-    datum->SetName(u"A");
+    datum->SetName(u"A"_w);
     const auto note = boost::make_shared<KMBDNote>();
-    note->SetName(u"N");
+    note->SetName(u"N"_w);
     standin::kscene::Scene().AddObject(datum);
     standin::kscene::Scene().AddObject(note);
     const KSDKHandle first[] = {note.get()};
