@@ -7,7 +7,7 @@
 
 #include "host/WinTypes.h"
 
-#ifdef _WIN32
+#ifdef DRAFTLIFT_VENDOR_LIBRARIES
 #include <afxwin.h>
 #include <afxdllx.h>
 #else
@@ -26,9 +26,10 @@ BOOL AfxInitExtensionModule(AFX_EXTENSION_MODULE& state, HMODULE module);
 void AfxTermExtensionModule(AFX_EXTENSION_MODULE& state, BOOL all = FALSE);
 AFX_MODULE_STATE* AfxGetModuleState();
 
+#ifndef _WIN32
 // A module's resources, as the resource compiler would have bound them into
 // it. Windows finds them in the image; elsewhere the loader registers them.
-enum class ResourceType : std::uint16_t { Bitmap = 2, String = 6, Png = 18000 };
+enum class ResourceType : std::uint16_t { Bitmap = 2, String = 6, Version = 16, Png = 18000 };
 
 struct ResourceEntry {
     ResourceType type;
@@ -41,5 +42,6 @@ struct ResourceEntry {
 void AfxRegisterModuleResources(HMODULE module, const ResourceEntry* entries, std::size_t count);
 // The resource of a module, or null.
 const ResourceEntry* AfxFindModuleResource(HMODULE module, ResourceType type, std::uint16_t id);
+#endif
 
 #endif

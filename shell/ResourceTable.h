@@ -14,6 +14,7 @@ constexpr std::uint16_t SmallBitmap = 18001;
 constexpr std::uint16_t LargeBitmap = 18002;
 constexpr std::uint16_t SmallPng = 18003;
 constexpr std::uint16_t LargePng = 18004;
+constexpr std::uint16_t Version = 1;
 }  // namespace ResourceId
 
 const ResourceEntry* DraftliftResources();

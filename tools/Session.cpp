@@ -1,6 +1,5 @@
 // Sessions run the library linked in statically, so the tool attaches it
-// itself, exactly as the shared library's loader does: bind the resource
-// table to a module handle, then the process-attach call of the entry point.
+// itself, exactly as the shared library's loader does.
 #include "tools/Session.h"
 
 #include <memory>
@@ -10,19 +9,11 @@
 #include "platform/mastercam/HostStandIn.h"
 #include "platform/orvanta/OrvantaStandIn.h"
 #include "shell/EntryPoints.h"
-#include "shell/LibraryEntry.h"
+#include "shell/LinkedAttach.h"
 #include "shell/NoteWalk.h"
-#include "shell/ResourceTable.h"
 
 namespace draftlift_tool {
 namespace {
-
-// Any stable address serves as the module's handle.
-const char kModuleTag = 0;
-
-HINSTANCE ToolModule() {
-    return reinterpret_cast<HINSTANCE>(const_cast<char*>(&kModuleTag));
-}
 
 void ResetStandIns() {
     standin::host::Reset();
@@ -66,14 +57,11 @@ void ForEachRecordedNote(const std::function<void(const ent&)>& visit) {
 Session::Session(const partfile::Part& part) {
     ResetStandIns();
     partfile::Load(part);
-    const HINSTANCE module = ToolModule();
-    AfxRegisterModuleResources(module, DraftliftResources(), DraftliftResourceCount());
-    if (DllMain(module, DLL_PROCESS_ATTACH, nullptr) == FALSE) {
-        throw std::runtime_error("the library refused to attach");
-    }
+    m_module = AttachLinkedLibrary();
+    if (m_module == nullptr) throw std::runtime_error("the library refused to attach");
 }
 
-Session::~Session() { DllMain(ToolModule(), DLL_PROCESS_DETACH, nullptr); }
+Session::~Session() { DetachLinkedLibrary(m_module); }
 
 ImportSummary Session::Import() {
     ImportSummary summary;

@@ -41,6 +41,9 @@ public:
     // m_open, then the import command m_Draftlift.
     ImportSummary Import();
     KScene& Scene() const;
+
+private:
+    HINSTANCE m_module = nullptr;
 };
 
 }  // namespace draftlift_tool

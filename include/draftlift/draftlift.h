@@ -20,6 +20,8 @@
 #if defined(_WIN32)
 #  if defined(DRAFTLIFT_BUILDING)
 #    define KSDK_API __declspec(dllexport)
+#  elif defined(DRAFTLIFT_STATIC)
+#    define KSDK_API
 #  else
 #    define KSDK_API __declspec(dllimport)
 #  endif

@@ -1,8 +1,5 @@
 // MFC extension-module stand-in: one module state per process, counters for
 // the calls tests want to see.
-#include <map>
-#include <vector>
-
 #include "platform/windows/MfcStandIn.h"
 
 namespace {
@@ -13,7 +10,6 @@ struct MfcState {
     int inits = 0;
     int terms = 0;
     bool lastTermAll = false;
-    std::map<HMODULE, std::vector<ResourceEntry>> resources;
 };
 
 MfcState& State() {
@@ -44,19 +40,6 @@ void AfxTermExtensionModule(AFX_EXTENSION_MODULE& extension, BOOL all) {
 }
 
 AFX_MODULE_STATE* AfxGetModuleState() { return &State().module; }
-
-void AfxRegisterModuleResources(HMODULE module, const ResourceEntry* entries, std::size_t count) {
-    State().resources[module].assign(entries, entries + count);
-}
-
-const ResourceEntry* AfxFindModuleResource(HMODULE module, ResourceType type, std::uint16_t id) {
-    const auto found = State().resources.find(module);
-    if (found == State().resources.end()) return nullptr;
-    for (const ResourceEntry& entry : found->second) {
-        if (entry.type == type && entry.id == id) return &entry;
-    }
-    return nullptr;
-}
 
 namespace standin::mfc {
 

@@ -1,16 +1,27 @@
 cmake_minimum_required(VERSION 3.25)
-# Compares the library's dynamic symbols with the expected lists: every
-# expected symbol must be exported, and nothing else may be.
-#   cmake -DLIBRARY=<lib> -DLISTS=<dir> -DNM=<nm> -P CheckExports.cmake
-execute_process(COMMAND "${NM}" -D --defined-only "${LIBRARY}"
-                OUTPUT_VARIABLE listing RESULT_VARIABLE status)
+# Compares the library's exports with the expected lists: every expected
+# symbol must be exported, and nothing else may be.
+#   cmake -DLIBRARY=<lib> -DLIST_DIRS=<dir;dir> -DFORMAT=elf|pe -DLISTER=<nm|objdump> -P CheckExports.cmake
+if(FORMAT STREQUAL "pe")
+  execute_process(COMMAND "${LISTER}" -p "${LIBRARY}" OUTPUT_VARIABLE listing RESULT_VARIABLE status)
+  # The export directory's name table: "\t[   3] KSDKAddFrame" lines after its heading.
+  string(FIND "${listing}" "[Ordinal/Name Pointer] Table" start)
+  string(SUBSTRING "${listing}" ${start} -1 listing)
+  string(FIND "${listing}" "\n\n" end)
+  string(SUBSTRING "${listing}" 0 ${end} listing)
+  set(pattern "^\t\\[ *[0-9]+\\] (.+)$")
+else()
+  execute_process(COMMAND "${LISTER}" -D --defined-only "${LIBRARY}"
+                  OUTPUT_VARIABLE listing RESULT_VARIABLE status)
+  set(pattern "^[0-9a-fA-F]+ [A-Za-z] (.+)$")
+endif()
 if(NOT status EQUAL 0)
-  message(FATAL_ERROR "cannot list the symbols of ${LIBRARY}")
+  message(FATAL_ERROR "cannot list the exports of ${LIBRARY}")
 endif()
 string(REPLACE "\n" ";" lines "${listing}")
 set(actual "")
 foreach(line IN LISTS lines)
-  if(NOT line MATCHES "^[0-9a-fA-F]+ [A-Za-z] (.+)$")
+  if(NOT line MATCHES "${pattern}")
     continue()
   endif()
   set(name "${CMAKE_MATCH_1}")
@@ -20,11 +31,13 @@ foreach(line IN LISTS lines)
   endif()
 endforeach()
 
-file(GLOB lists "${LISTS}/*.exports")
 set(expected "")
-foreach(file IN LISTS lists)
-  file(STRINGS "${file}" names REGEX "^[^#]")
-  list(APPEND expected ${names})
+foreach(dir IN LISTS LIST_DIRS)
+  file(GLOB lists "${dir}/*.exports")
+  foreach(file IN LISTS lists)
+    file(STRINGS "${file}" names REGEX "^[^#]")
+    list(APPEND expected ${names})
+  endforeach()
 endforeach()
 
 set(failures "")

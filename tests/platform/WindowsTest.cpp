@@ -1,22 +1,29 @@
-// The Windows stand-in: code-page conversion and the wide C-runtime helpers,
-// with the Windows calling rules the library relies on.
+// The Windows layer as the library uses it: code-page conversion and the wide
+// C-runtime helpers. On Windows they are the system's own; elsewhere the
+// stand-in follows the Windows calling rules. Where the two runtimes give
+// different answers, each case states both.
+#include <cmath>
+#include <limits>
 #include <string>
 
 #include <gtest/gtest.h>
 
 #include "host/WinTypes.h"
+#include "tests/support/Platform.h"
 
 namespace {
 
-std::u16string Widen(UINT codePage, const std::string& narrow) {
+using testing_support::OnThisPlatform;
+
+WString Widen(UINT codePage, const std::string& narrow) {
     const int needed = MultiByteToWideChar(codePage, 0, narrow.c_str(), -1, nullptr, 0);
-    std::u16string wide(static_cast<std::size_t>(needed), u'\0');
+    WString wide(static_cast<std::size_t>(needed), u'\0');
     EXPECT_EQ(MultiByteToWideChar(codePage, 0, narrow.c_str(), -1, wide.data(), needed), needed);
     wide.pop_back();  // the terminator is counted and written
     return wide;
 }
 
-std::string Narrow(UINT codePage, const std::u16string& wide) {
+std::string Narrow(UINT codePage, const WString& wide) {
     const int needed = WideCharToMultiByte(codePage, 0, wide.c_str(), -1, nullptr, 0, nullptr, nullptr);
     std::string narrow(static_cast<std::size_t>(needed), '\0');
     WideCharToMultiByte(codePage, 0, wide.c_str(), -1, narrow.data(), needed, nullptr, nullptr);
@@ -24,17 +31,19 @@ std::string Narrow(UINT codePage, const std::u16string& wide) {
     return narrow;
 }
 
+std::string Printable(const WString& text) { return std::string(text.begin(), text.end()); }
+
 TEST(CodePages, WidenAndNarrowAgain) {
     const struct {
         UINT codePage;
         std::string narrow;
-        std::u16string wide;
-    } cases[] = {{CP_ACP, "Plan A", u"Plan A"},
-                 {CP_ACP, "\x80 5\xB0 \xE9t\xE9", u"\u20AC 5\u00B0 \u00E9t\u00E9"},
-                 {CP_ACP, "", u""},
-                 {CP_UTF8, "\xC3\xA9\xE2\x8C\x80", u"\u00E9\u2300"},
-                 {CP_UTF8, "\xF0\x9F\x98\x80", u"\U0001F600"},
-                 {CP_UTF8, "\xEF\xBF\x89", u"\uFFC9"}};
+        WString wide;
+    } cases[] = {{CP_ACP, "Plan A", u"Plan A"_w},
+                 {CP_ACP, "\x80 5\xB0 \xE9t\xE9", u"\u20AC 5\u00B0 \u00E9t\u00E9"_w},
+                 {CP_ACP, "", u""_w},
+                 {CP_UTF8, "\xC3\xA9\xE2\x8C\x80", u"\u00E9\u2300"_w},
+                 {CP_UTF8, "\xF0\x9F\x98\x80", u"\U0001F600"_w},
+                 {CP_UTF8, "\xEF\xBF\x89", u"\uFFC9"_w}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.narrow);
         EXPECT_EQ(Widen(c.codePage, c.narrow), c.wide);
@@ -42,41 +51,78 @@ TEST(CodePages, WidenAndNarrowAgain) {
     }
 }
 
-TEST(CodePagesRules, InvalidInputBecomesReplacementOrDefaultAndLengthsCountNoTerminator) {
-    EXPECT_EQ(Widen(CP_UTF8, "a\xFF" "b"), u"a\uFFFD" u"b");
-    EXPECT_EQ(Narrow(CP_UTF8, std::u16string{u'x', char16_t(0xD800), u'y'}), "x\xEF\xBF\xBDy");
+// The active code page is Windows-1252 on both: its bytes 0x80-0x9F are the
+// typographic characters, the five it leaves unassigned keep their value.
+TEST(CodePages, AnsiBytes80To9FWidenAsWindows1252) {
+    const WString expected =
+        u"\u20AC\u0081\u201A\u0192\u201E\u2026\u2020\u2021\u02C6\u2030\u0160\u2039\u0152\u008D\u017D\u008F"
+        u"\u0090\u2018\u2019\u201C\u201D\u2022\u2013\u2014\u02DC\u2122\u0161\u203A\u0153\u009D\u017E\u0178"_w;
+    std::string bytes;
+    for (int byte = 0x80; byte < 0xA0; ++byte) bytes.push_back(char(byte));
+    EXPECT_EQ(Widen(CP_ACP, bytes), expected);
+    EXPECT_EQ(Narrow(CP_ACP, expected), bytes);
+}
+
+TEST(CodePages, InvalidInputBecomesReplacementOrDefaultAndLengthsCountNoTerminator) {
+    EXPECT_EQ(Widen(CP_UTF8, "a\xFF" "b"), u"a\uFFFDb"_w);
+    EXPECT_EQ(Narrow(CP_UTF8, WString{u'x', WCHAR(0xD800), u'y'}), "x\xEF\xBF\xBDy");
     BOOL usedDefault = FALSE;
     char out[8] = {};
-    EXPECT_EQ(WideCharToMultiByte(CP_ACP, 0, u"\u2300", -1, out, 8, nullptr, &usedDefault), 2);
+    EXPECT_EQ(WideCharToMultiByte(CP_ACP, 0, u"\u2300"_w.c_str(), -1, out, 8, nullptr, &usedDefault), 2);
     EXPECT_STREQ(out, "?");
     EXPECT_TRUE(usedDefault);
     // An explicit length counts no terminator.
-    char16_t wide[4] = {u'#', u'#', u'#', u'#'};
+    WCHAR wide[4] = {u'#', u'#', u'#', u'#'};
     EXPECT_EQ(MultiByteToWideChar(CP_ACP, 0, "abc", 2, wide, 4), 2);
     EXPECT_EQ(wide[2], u'#');
     EXPECT_EQ(MultiByteToWideChar(CP_ACP, 0, "abc", 3, wide, 2), 0);  // too small
 }
 
-// A leading number is read; _wtoi saturates.
+// A leading number is read; _wtoi saturates. Which characters count as white
+// space before it differs: the Windows runtime skips every Unicode space (and
+// reads other scripts' digits), the stand-in only the C locale's.
 TEST(WideRuntime, WtoiAndWtofReadALeadingNumber) {
-    const std::pair<const char16_t*, int> ints[] = {
-        {u"42", 42}, {u"  -17x", -17}, {u"+8", 8}, {u"abc", 0}, {u"", 0}, {u"3.9", 3},
-        {u"99999999999", 2147483647}, {u"-99999999999", -2147483647 - 1}, {u"\t12", 12}};
-    for (const auto& [text, value] : ints) {
-        EXPECT_EQ(_wtoi(text), value) << std::string(text, text + std::char_traits<char16_t>::length(text));
-    }
-    const std::pair<const char16_t*, double> doubles[] = {{u"2.5", 2.5}, {u" -0.125mm", -0.125}, {u"1e3", 1000.0},
-                                                          {u"x1", 0.0},  {u"7\u00B0", 7.0},     {u".5", 0.5}};
-    for (const auto& [text, value] : doubles) EXPECT_DOUBLE_EQ(_wtof(text), value) << value;
+    const std::pair<WString, int> ints[] = {
+        {u"42"_w, 42}, {u"  -17x"_w, -17}, {u"+8"_w, 8}, {u"abc"_w, 0}, {u""_w, 0}, {u"3.9"_w, 3},
+        {u"99999999999"_w, 2147483647}, {u"-99999999999"_w, -2147483647 - 1}, {u"\t\r\n12"_w, 12},
+        {u"\u00A012"_w, OnThisPlatform(12, 0)}, {u"\u300012"_w, OnThisPlatform(12, 0)},
+        {u"\u001C12"_w, 0}, {u"\u0085 12"_w, 0}};
+    for (const auto& [text, value] : ints) EXPECT_EQ(_wtoi(text.c_str()), value) << Printable(text);
+    const std::pair<WString, double> doubles[] = {
+        {u"2.5"_w, 2.5}, {u" -0.125mm"_w, -0.125}, {u"1e3"_w, 1000.0}, {u"x1"_w, 0.0},
+        {u"7\u00B0"_w, 7.0}, {u".5"_w, 0.5}, {u"\u20031.5"_w, OnThisPlatform(1.5, 0.0)}};
+    for (const auto& [text, value] : doubles) EXPECT_DOUBLE_EQ(_wtof(text.c_str()), value) << value;
 }
 
-TEST(WideRuntime, SwprintfFormatsNumbersAndRefusesSmallBuffers) {
-    char16_t buffer[16];
-    EXPECT_EQ(swprintf_s(buffer, 16, u"%.*f", 4, 2.5), 6);
-    EXPECT_EQ(std::u16string(buffer), u"2.5000");
-    EXPECT_EQ(swprintf_s(buffer, 16, u"%d|%d", -3, 7), 4);
-    EXPECT_EQ(std::u16string(buffer), u"-3|7");
-    EXPECT_EQ(swprintf_s(buffer, 4, u"%.*f", 4, 2.5), -1);
+// "%.*f" rounds a tie of the exact binary value half away from zero on the
+// Windows runtime and to even elsewhere; not-a-number is spelled by each
+// runtime in its own way, cut to the precision on Windows.
+TEST(WideRuntime, SwprintfFormatsFixedPointAsItsRuntimeDoes) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const struct {
+        double value;
+        int decimals;
+        WString text;
+    } cases[] = {{2.5, 4, u"2.5000"_w},
+                 {0.125, 2, OnThisPlatform(u"0.13"_w, u"0.12"_w)},
+                 {0.375, 2, u"0.38"_w},
+                 {2.5, 0, OnThisPlatform(u"3"_w, u"2"_w)},
+                 {-0.0, 2, u"-0.00"_w},
+                 {nan, 8, OnThisPlatform(u"1.#QNAN000"_w, u"nan"_w)},
+                 {nan, 4, OnThisPlatform(u"1.#QNB"_w, u"nan"_w)}};
+    for (const auto& c : cases) {
+        WCHAR buffer[32];
+        const WCHAR format[] = {u'%', u'.', u'*', u'f', 0};
+        const int written = swprintf_s(buffer, 32, format, c.decimals, c.value);
+        EXPECT_EQ(WString(buffer), c.text) << c.value << " with " << c.decimals;
+        EXPECT_EQ(written, int(c.text.size()));
+    }
+}
+
+TEST(WideRuntime, SwprintfRefusesASmallBuffer) {
+    WCHAR buffer[4] = {u'#'};
+    const WCHAR format[] = {u'%', u'd', 0};
+    EXPECT_EQ(swprintf_s(buffer, 4, format, 123456), -1);
     EXPECT_EQ(buffer[0], u'\0');
 }
 
