@@ -3,10 +3,15 @@
 # file.
 include(CMakePackageConfigHelpers)
 
-# The installed libraries find each other beside themselves.
-set_target_properties(Draftlift MastercamHost KScene Orvanta WinMfc PROPERTIES INSTALL_RPATH "$ORIGIN")
+# With the stand-ins they are installed beside the library, which finds them
+# there; the maker's own libraries are the host's to install.
+set(DRAFTLIFT_INSTALLED Draftlift)
+if(DRAFTLIFT_STAND_INS)
+  list(APPEND DRAFTLIFT_INSTALLED MastercamHost KScene Orvanta WinMfc)
+endif()
+set_target_properties(${DRAFTLIFT_INSTALLED} PROPERTIES INSTALL_RPATH "$ORIGIN")
 
-install(TARGETS Draftlift MastercamHost KScene Orvanta WinMfc
+install(TARGETS ${DRAFTLIFT_INSTALLED}
   EXPORT DraftliftTargets
   LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
   ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
