@@ -194,7 +194,7 @@ private:
                               o.datumLabel.enabled << 3 | o.text5.enabled << 4 | o.showName << 5);
             print += char16_t(o.option1) + char16_t(o.option2 << 8) + char16_t(o.option3);
             const auto& anchor = o.GetAnchorPoint();
-            print += WString(reinterpret_cast<WString>(&anchor), sizeof anchor / 2);
+            print += WString(reinterpret_cast<const WCHAR*>(&anchor), sizeof anchor / 2);
             print += char16_t(o.Targets().size()) + char16_t(o.SubFrames().size() << 8);
             print += char16_t(o.WitnessSegments().size()) + char16_t(o.SubBalloons().size() << 8);
             if (const auto* d = dynamic_cast<const KMBDDimension*>(&o)) {
