@@ -294,12 +294,13 @@ KSDK_LAYOUT_CHECK(offsetof(KSDKNamedViewData, shownCount) == 120, named_view_sho
 KSDK_LAYOUT_CHECK(offsetof(KSDKNamedViewData, hiddenObjects) == 128, named_view_hidden);
 KSDK_LAYOUT_CHECK(offsetof(KSDKNamedViewData, hiddenCount) == 136, named_view_hidden_count);
 
-/* The host's tab flags saved by KSDKGetOrvantaTabStateAndRestoreMcamTabs.
- * Callers hold it as an opaque pointer and give it back to
+/* The host's tab flags saved by KSDKGetOrvantaTabStateAndRestoreMcamTabs,
+ * one plain byte each as the core library writes it (0: not shown, any other
+ * value: shown). Callers hold it as an opaque pointer and give it back to
  * KSDKRestoreOrvantaTabState, which frees it. */
 typedef struct KSDKTabState {
-    bool tabsFlag2;
-    bool tabsFlag1;
+    uint8_t tabsFlag2;
+    uint8_t tabsFlag1;
 } KSDKTabState;
 
 KSDK_LAYOUT_CHECK(sizeof(KSDKTabState) == 2, tab_state_size);
