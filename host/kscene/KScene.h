@@ -30,12 +30,13 @@ template <class T>
 class is_kind_of : public KTypeCompareFct {
 public:
     bool operator()(const boost::shared_ptr<KObject>& object) const override {
-        if (!object) return false;
-        const std::type_info* const type = &typeid(*object);
+        const KObject* const candidate = object.get();
+        if (candidate == nullptr) return false;
+        const std::type_info* const type = &typeid(*candidate);
         for (std::size_t i = 0; i < m_known; ++i) {
             if (m_classes[i].type == type) return m_classes[i].accepted;
         }
-        const bool accepted = dynamic_cast<const T*>(object.get()) != nullptr;
+        const bool accepted = dynamic_cast<const T*>(candidate) != nullptr;
         if (m_known < m_classes.size()) m_classes[m_known++] = {type, accepted};
         return accepted;
     }
