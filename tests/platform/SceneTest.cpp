@@ -1,5 +1,8 @@
 // The scene-library stand-in: the scene, the class tree with its run-time
 // type tests, symbol conversion, balloon rows and the object tree.
+#include <algorithm>
+#include <iterator>
+#include <typeinfo>
 #include <vector>
 
 #include <boost/make_shared.hpp>
@@ -17,12 +20,19 @@ namespace {
 
 class Scene : public testing_support::FreshHost {};
 
-// The objects a type test lists, appended after what the list held.
+using Objects = std::vector<boost::shared_ptr<KObject>>;
+
+// The type test lists, after what the list held, the objects that are a Kind
+// in the scene's order: `perRound` of each round of `held`.
 template <class Kind>
-std::vector<boost::shared_ptr<KObject>> Listed(const KScene& scene) {
-    std::vector<boost::shared_ptr<KObject>> found{boost::shared_ptr<KObject>()};
-    scene.GetAllObjectsOfType(found, is_kind_of<Kind>());
-    return {found.begin() + 1, found.end()};
+void ExpectListed(const KScene& scene, const Objects& held, std::size_t perRound) {
+    Objects listed{boost::shared_ptr<KObject>()};
+    scene.GetAllObjectsOfType(listed, is_kind_of<Kind>());
+    Objects expected{boost::shared_ptr<KObject>()};
+    std::copy_if(held.begin(), held.end(), std::back_inserter(expected),
+                 [](const auto& object) { return dynamic_cast<const Kind*>(object.get()) != nullptr; });
+    EXPECT_EQ(expected.size(), 1 + 2 * perRound) << typeid(Kind).name();
+    EXPECT_EQ(listed, expected) << typeid(Kind).name();
 }
 
 TEST_F(Scene, HoldsSavedAndUnsavableObjectsOnce) {
@@ -58,9 +68,9 @@ TEST_F(Scene, ClearingTheDatabaseEmptiesSceneAndTreeAndModulesAreRecorded) {
 // classes than a test remembers, each class met twice.
 TEST_F(Scene, TypeTestsFollowTheClassTree) {
     KScene& scene = *KD::GetScene();
-    std::vector<boost::shared_ptr<KObject>> held;
+    Objects held;
     for (int round = 0; round < 2; ++round) {
-        for (const boost::shared_ptr<KObject>& object : std::vector<boost::shared_ptr<KObject>>{
+        for (const boost::shared_ptr<KObject>& object : Objects{
                  boost::make_shared<KMBDTicket>(), boost::make_shared<KMBDDatum>(),
                  boost::make_shared<KMBDDatumTarget>(), boost::make_shared<KMBD2PtDimension>(),
                  boost::make_shared<KMBDAngleDimension>(), boost::make_shared<KMBDNote>(),
@@ -75,27 +85,13 @@ TEST_F(Scene, TypeTestsFollowTheClassTree) {
         }
     }
     // Per round: 22 classes, of which 14 draw, 10 are annotations, 5 dimensions.
-    const auto check = [&](const std::vector<boost::shared_ptr<KObject>>& listed, std::size_t perRound,
-                           const auto& accepts, const char* kind) {
-        SCOPED_TRACE(kind);
-        std::vector<boost::shared_ptr<KObject>> expected;
-        for (const auto& object : held) {
-            if (accepts(object.get())) expected.push_back(object);
-        }
-        EXPECT_EQ(expected.size(), 2 * perRound);
-        EXPECT_EQ(listed, expected);
-    };
-    check(Listed<KObject>(scene), 22, [](KObject*) { return true; }, "KObject");
-    check(Listed<KSceneObject>(scene), 14, [](KObject* o) { return dynamic_cast<KSceneObject*>(o) != nullptr; },
-          "KSceneObject");
-    check(Listed<KMBDBase>(scene), 10, [](KObject* o) { return dynamic_cast<KMBDBase*>(o) != nullptr; }, "KMBDBase");
-    check(Listed<KMBDDatum>(scene), 2, [](KObject* o) { return dynamic_cast<KMBDDatum*>(o) != nullptr; },
-          "KMBDDatum");
-    check(Listed<KMBDDimension>(scene), 5, [](KObject* o) { return dynamic_cast<KMBDDimension*>(o) != nullptr; },
-          "KMBDDimension");
-    check(Listed<KCloud>(scene), 2, [](KObject* o) { return dynamic_cast<KCloud*>(o) != nullptr; }, "KCloud");
-    check(Listed<KCapturedView>(scene), 1, [](KObject* o) { return dynamic_cast<KCapturedView*>(o) != nullptr; },
-          "KCapturedView");
+    ExpectListed<KObject>(scene, held, 22);
+    ExpectListed<KSceneObject>(scene, held, 14);
+    ExpectListed<KMBDBase>(scene, held, 10);
+    ExpectListed<KMBDDatum>(scene, held, 2);
+    ExpectListed<KMBDDimension>(scene, held, 5);
+    ExpectListed<KCloud>(scene, held, 2);
+    ExpectListed<KCapturedView>(scene, held, 1);
 }
 
 TEST(Symbols, EachSymbolGetsItsOwnDisplayCharacterAndPlainTextPasses) {
