@@ -1,21 +1,39 @@
-// Random sequences of exported annotation calls. A model tracks which
-// handles are alive; calls get only live handles or null, but annotation
-// parameters also get live handles of every other kind (targets, sub-frames,
-// controls, balloons, named views, annotations of the wrong class). Every
-// result must be the value the interface rules give, a refused call must
-// leave the scene as it was, and nothing may escape a function that catches
-// everything: the harness aborts if anything does.
+// Random sequences of calls to every exported function, with the scene
+// reported and not. A model tracks which handles are alive and of what kind.
+// Wherever a function tests a handle's kind or looks it up, it gets null, a
+// live handle of its own kind, or a live handle of any other kind: an
+// annotation of each class, a target, sub-frame, control or balloon, a named
+// view, a group, an unfinished or finished cloud or mesh. Every result must
+// be the function's own value for its input (its failure value when refused),
+// a refused call must leave the scene and the caller's objects as they were,
+// and nothing may escape a function that catches everything: the harness
+// aborts if anything does.
+//
+// Functions that take a handle as it is (the target, sub-frame, control and
+// balloon setters) get only their own kind or null, and finishing and
+// discarding get only what a create function returned or the scene holds:
+// any other address is outside their contract.
+#include <algorithm>
+#include <array>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <limits>
 #include <map>
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include "draftlift/draftlift.h"
+#include "host/kscene/KCapturedView.h"
+#include "host/kscene/KCloud.h"
 #include "host/kscene/KMBD.h"
+#include "host/kscene/KObjectTree.h"
 #include "platform/kscene/KSceneStandIn.h"
 #include "platform/mastercam/HostStandIn.h"
 #include "platform/orvanta/OrvantaStandIn.h"
@@ -24,6 +42,8 @@ namespace {
 
 constexpr std::size_t kMaxSteps = 256;
 constexpr std::size_t kMaxText = 12;
+constexpr std::size_t kMaxList = 5;
+constexpr int kTexts = 6;
 
 void Require(bool condition, const char* what) {
     if (condition) return;
@@ -41,6 +61,43 @@ auto Catching(const char* name, Body&& body) {
         std::abort();
     }
 }
+
+KObject* ObjectAt(KSDKHandle handle) { return static_cast<KObject*>(handle); }
+
+// The colour byte by its definition: the low eight bits of the truncated
+// single-precision product, 0 for a NaN or infinite product.
+std::uint8_t ReferenceByte(float component) {
+    const float product = component * 255.0f;
+    if (!std::isfinite(product)) return 0;
+    const double low = std::fmod(std::trunc(double(product)), 256.0);
+    return static_cast<std::uint8_t>(low < 0.0 ? low + 256.0 : low);
+}
+
+bool SameColor(const KColor& color, const float* rgba) {
+    return color.r == ReferenceByte(rgba[0]) && color.g == ReferenceByte(rgba[1]) &&
+           color.b == ReferenceByte(rgba[2]) && color.a == ReferenceByte(rgba[3]);
+}
+
+// Raw bytes of values, for fingerprints.
+class Print {
+public:
+    template <class T>
+    void Add(const T& value) {
+        m_bytes.append(reinterpret_cast<const char*>(&value), sizeof value);
+    }
+    void Add(const WString& text) {
+        Add(text.size());
+        m_bytes.append(reinterpret_cast<const char*>(text.data()), text.size() * sizeof(WCHAR));
+    }
+    void Add(const KFlaggedText& text) {
+        Add(text.enabled);
+        Add(text.text);
+    }
+    const std::string& Bytes() const { return m_bytes; }
+
+private:
+    std::string m_bytes;
+};
 
 struct Frame {
     KSDKHandle handle = nullptr;
@@ -73,12 +130,28 @@ struct Annotation {
     }
 };
 
-// What a parameter that takes an annotation is given.
-enum class Pick { Null, Annotation, Target, SubFrame, Control, Balloon, View, Count };
+struct Cloud {
+    KSDKHandle handle = nullptr;
+    bool mesh = false;
+    bool finished = false;
+    std::size_t vertices = 0;
+    std::size_t faces = 0;
+};
+
+// What a handle parameter is given.
+enum class Kind { Null, Annotation, Target, SubFrame, Control, Balloon, View, Group, Cloud, Count };
 
 struct Given {
     KSDKHandle handle = nullptr;
-    Annotation* annotation = nullptr;  // set only for a live annotation
+    Kind kind = Kind::Null;
+    Annotation* annotation = nullptr;  // set for a live annotation
+    Cloud* cloud = nullptr;            // set for a live cloud or mesh
+
+    bool IsSceneObject() const { return kind == Kind::Annotation || kind == Kind::Cloud; }
+    // In the scene: found by its address.
+    bool IsHeld() const {
+        return kind == Kind::Annotation || kind == Kind::View || (kind == Kind::Cloud && cloud->finished);
+    }
 };
 
 class Harness {
@@ -88,6 +161,7 @@ public:
     void Run() {
         for (std::size_t step = 0; step < kMaxSteps && m_in.remaining_bytes() > 0; ++step) Step();
         CheckModel();
+        ReleaseCallerObjects();
     }
 
 private:
@@ -95,58 +169,107 @@ private:
 
     void Step() {
         static const Op kOps[] = {
-            &Harness::Create,      &Harness::Finish,        &Harness::SetCommon,  &Harness::SetMbd,
-            &Harness::SetExtra,    &Harness::SetDatum,      &Harness::SetDimension, &Harness::AddTarget,
-            &Harness::SetTarget,   &Harness::AddFrame,      &Harness::SetSymbol,  &Harness::AddControl,
-            &Harness::SetControl,  &Harness::AddWitness,    &Harness::DeleteWitness, &Harness::MainBalloon,
-            &Harness::SubBalloon,  &Harness::RowCount,      &Harness::RowVisible, &Harness::SetBalloon,
-            &Harness::Clear,       &Harness::ToggleScene,   &Harness::Temporary,  &Harness::CreateView,
-            &Harness::Inits,       &Harness::Create,        &Harness::AddFrame,   &Harness::AddControl};
+            // Annotations.
+            &Harness::Create, &Harness::Create, &Harness::Finish, &Harness::SetCommon, &Harness::SetMbd,
+            &Harness::SetExtra, &Harness::SetDatum, &Harness::SetDimension, &Harness::AddTarget, &Harness::SetTarget,
+            &Harness::AddFrame, &Harness::AddFrame, &Harness::SetSymbol, &Harness::AddControl, &Harness::AddControl,
+            &Harness::SetControl, &Harness::AddWitness, &Harness::DeleteWitness, &Harness::MainBalloon,
+            &Harness::SubBalloon, &Harness::RowCount, &Harness::RowVisible, &Harness::SetBalloon,
+            // Views, visibility, groups and tabs.
+            &Harness::CreateView, &Harness::SetViewData, &Harness::FinishView, &Harness::RecordVisibility,
+            &Harness::RecordLevels, &Harness::SetVisibility, &Harness::GetVisibility, &Harness::CreateGroup,
+            &Harness::SetGroupName, &Harness::HostTabs, &Harness::SaveTabs, &Harness::RestoreTabs,
+            // Clouds and meshes.
+            &Harness::CreateCloud, &Harness::CreateCloud, &Harness::SetGeneralInfo, &Harness::SetVertices,
+            &Harness::SetVertices, &Harness::SetFaces, &Harness::SetTransform, &Harness::FinishObject,
+            &Harness::DiscardObject,
+            // The whole library.
+            &Harness::Clear, &Harness::ToggleScene, &Harness::Temporary, &Harness::Constants};
         const std::size_t index = m_in.ConsumeIntegralInRange<std::size_t>(0, std::size(kOps) - 1);
         (this->*kOps[index])();
-        if (m_in.ConsumeBool()) CheckModel();
+        if (m_in.ConsumeIntegralInRange<int>(0, 7) == 0) CheckModel();
     }
 
     // ---- inputs --------------------------------------------------------
     std::string TextBytes() { return m_in.ConsumeBytesAsString(m_in.ConsumeIntegralInRange<std::size_t>(0, kMaxText)); }
 
     // A text or null; the storage lives until the next call of the same slot.
-    const char* Text(std::string& storage) {
+    const char* Text(int slot) {
         if (m_in.ConsumeBool()) return nullptr;
-        storage = TextBytes();
-        return storage.c_str();
+        m_text[slot] = TextBytes();
+        return m_text[slot].c_str();
     }
 
-    template <class T>
-    KSDKHandle Any(const std::vector<T>& items) {
-        return items.empty() ? nullptr : items[m_in.ConsumeIntegralInRange<std::size_t>(0, items.size() - 1)];
-    }
-
-    Annotation* AnyAnnotation() {
-        if (m_annotations.empty()) return nullptr;
-        return &m_annotations[m_in.ConsumeIntegralInRange<std::size_t>(0, m_annotations.size() - 1)];
-    }
-
-    Given AnnotationParameter() {
-        const auto pick = static_cast<Pick>(m_in.ConsumeIntegralInRange<int>(0, int(Pick::Count) - 1));
-        switch (pick) {
-            case Pick::Annotation: {
-                Annotation* a = AnyAnnotation();
-                return a != nullptr ? Given{a->handle, a} : Given{};
+    // Ordinary components mostly; now and then any bit pattern or an
+    // extreme value.
+    float AnyFloat() {
+        static const float kExtremes[] = {std::numeric_limits<float>::quiet_NaN(),
+                                          std::numeric_limits<float>::infinity(),
+                                          -std::numeric_limits<float>::infinity(),
+                                          std::numeric_limits<float>::max(),
+                                          -1e20f,
+                                          3.6e16f,
+                                          -0.0f,
+                                          std::numeric_limits<float>::denorm_min()};
+        switch (m_in.ConsumeIntegralInRange<int>(0, 7)) {
+            case 0: {
+                const auto bits = m_in.ConsumeIntegral<std::uint32_t>();
+                float value;
+                std::memcpy(&value, &bits, sizeof value);
+                return value;
             }
-            case Pick::Target: return {Any(AllTargets())};
-            case Pick::SubFrame: return {Any(AllFrames())};
-            case Pick::Control: return {Any(AllControls())};
-            case Pick::Balloon: return {Any(AllBalloons())};
-            case Pick::View: return {Any(m_views)};
-            default: return {};
+            case 1: return kExtremes[m_in.ConsumeIntegralInRange<std::size_t>(0, std::size(kExtremes) - 1)];
+            default: return m_in.ConsumeFloatingPointInRange<float>(-2.0f, 2.0f);
         }
     }
 
-    // A live part of the right kind, or null.
     template <class T>
-    KSDKHandle PartOrNull(const std::vector<T>& parts) {
-        return m_in.ConsumeIntegralInRange<int>(0, 7) == 0 ? nullptr : Any(parts);
+    T* AnyOf(std::vector<T>& items) {
+        return items.empty() ? nullptr : &items[m_in.ConsumeIntegralInRange<std::size_t>(0, items.size() - 1)];
+    }
+
+    template <class T>
+    KSDKHandle AnyHandleOf(const std::vector<T>& items) {
+        return items.empty() ? nullptr : items[m_in.ConsumeIntegralInRange<std::size_t>(0, items.size() - 1)];
+    }
+
+    // A live handle of any kind, or null.
+    Given AnyHandle() {
+        const auto kind = static_cast<Kind>(m_in.ConsumeIntegralInRange<int>(0, int(Kind::Count) - 1));
+        return Of(kind);
+    }
+
+    // What finishing and discarding may be given: null, whatever the scene
+    // holds, and unfinished clouds and meshes.
+    Given AnyFinishable() {
+        static const Kind kKinds[] = {Kind::Null, Kind::Annotation, Kind::View, Kind::Cloud, Kind::Cloud};
+        return Of(kKinds[m_in.ConsumeIntegralInRange<std::size_t>(0, std::size(kKinds) - 1)]);
+    }
+
+    Given Of(Kind kind) {
+        Given given;
+        switch (kind) {
+            case Kind::Annotation:
+                if (Annotation* a = AnyOf(m_annotations)) given = {a->handle, kind, a, nullptr};
+                break;
+            case Kind::Cloud:
+                if (Cloud* c = AnyOf(m_clouds)) given = {c->handle, kind, nullptr, c};
+                break;
+            case Kind::Target: given = {AnyHandleOf(AllTargets()), kind}; break;
+            case Kind::SubFrame: given = {AnyHandleOf(AllFrames()), kind}; break;
+            case Kind::Control: given = {AnyHandleOf(AllControls()), kind}; break;
+            case Kind::Balloon: given = {AnyHandleOf(AllBalloons()), kind}; break;
+            case Kind::View: given = {AnyHandleOf(m_views), kind}; break;
+            case Kind::Group: given = {AnyHandleOf(m_groups), kind}; break;
+            default: break;
+        }
+        if (given.handle == nullptr) given = Given{};
+        return given;
+    }
+
+    // A live part of the right kind, or null.
+    KSDKHandle PartOrNull(const std::vector<KSDKHandle>& parts) {
+        return m_in.ConsumeIntegralInRange<int>(0, 7) == 0 ? nullptr : AnyHandleOf(parts);
     }
 
     std::vector<KSDKHandle> AllTargets() const {
@@ -156,7 +279,9 @@ private:
     }
     std::vector<Frame*> FramesOf() {
         std::vector<Frame*> all;
-        for (Annotation& a : m_annotations) for (Frame& f : a.frames) all.push_back(&f);
+        for (Annotation& a : m_annotations) {
+            for (Frame& f : a.frames) all.push_back(&f);
+        }
         return all;
     }
     std::vector<KSDKHandle> AllFrames() {
@@ -179,42 +304,110 @@ private:
     }
 
     // ---- the scene as the model sees it -----------------------------------
-    static const KMBDBase& Object(const Annotation& a) {
-        return dynamic_cast<const KMBDBase&>(*standin::kscene::Scene().GetObjectPtr(a.handle));
+    static const KMBDBase& AnnotationAt(KSDKHandle handle) { return dynamic_cast<const KMBDBase&>(*ObjectAt(handle)); }
+    static KCapturedView& ViewAt(KSDKHandle handle) { return dynamic_cast<KCapturedView&>(*ObjectAt(handle)); }
+    static KCloud& CloudAt(KSDKHandle handle) { return dynamic_cast<KCloud&>(*ObjectAt(handle)); }
+    static KObjectTreeNode& GroupAt(KSDKHandle handle) { return dynamic_cast<KObjectTreeNode&>(*ObjectAt(handle)); }
+    static KScene::Impl& Scene() { return standin::kscene::Scene().impl(); }
+    static bool Held(KSDKHandle handle) { return Scene().Find(handle) != nullptr; }
+    static int Notices(KSDKHandle handle) { return Scene().ModifiedCount(ObjectAt(handle)); }
+    static std::size_t UndoCount() { return standin::kscene::UndoPoints().size(); }
+
+    static void AddSceneObject(Print& print, const KSceneObject& o) {
+        print.Add(o.GetName());
+        print.Add(o.visible);
+        const KColor color = o.GetColor();
+        print.Add(color);
+        print.Add(o.GetTransfo().m);
+    }
+
+    static void AddAnnotation(Print& print, const KMBDBase& o) {
+        AddSceneObject(print, o);
+        for (const KFlaggedText* text : {&o.text1, &o.text2, &o.text3, &o.datumLabel, &o.text5}) print.Add(*text);
+        print.Add(o.showName);
+        print.Add(std::array<std::uint8_t, 3>{o.option1, o.option2, o.option3});
+        print.Add(o.GetAnchorPoint());
+        for (const auto& t : o.Targets()) {
+            print.Add(t->targetPoint);
+            print.Add(std::array<std::int32_t, 5>{t->targetOption, t->targetId1, t->targetId2, t->targetId3,
+                                                  t->targetId4});
+        }
+        for (const auto& f : o.SubFrames()) {
+            print.Add(f->symbolText);
+            for (const auto& c : f->controls) {
+                for (const WString* text : {&c->toleranceText, &c->datumRef1Text, &c->datumRef2Text,
+                                            &c->datumRef3Text, &c->controlText5}) {
+                    print.Add(*text);
+                }
+            }
+        }
+        print.Add(o.WitnessSegments().size());
+        if (o.MainBalloon()) print.Add(o.MainBalloon()->text);
+        for (const auto& [row, balloon] : o.SubBalloons()) {
+            print.Add(row);
+            print.Add(balloon->text);
+        }
+        if (const auto* d = dynamic_cast<const KMBDDimension*>(&o)) {
+            print.Add(d->dimensionText1);
+            print.Add(d->dimensionText2);
+            print.Add(d->dimensionText3);
+            print.Add(std::pair(d->dimensionNumber1, d->dimensionNumber2));
+        }
+        if (const auto* t = dynamic_cast<const KMBDDatumTarget*>(&o)) print.Add(t->datumTargetText);
+    }
+
+    static void AddView(Print& print, const KCapturedView& v) {
+        print.Add(v.GetName());
+        print.Add(v.hasView);
+        if (const auto* view = v.View()) print.Add(*view);
+        print.Add(v.SetVisibilityCalls());
+        if (const auto* levels = v.Levels()) {
+            print.Add(levels->activeLevels.size());
+            print.Add(levels->visibleLevels.size());
+            print.Add(levels->mainLevel);
+        }
+    }
+
+    static void AddCloud(Print& print, const KCloud& c) {
+        AddSceneObject(print, c);
+        print.Add(c.NumPoints());
+        print.Add(c.hasVertexColors);
+        print.Add(c.IsInitialized());
+        if (const auto* mesh = dynamic_cast<const KMesh*>(&c)) print.Add(mesh->NumFaces());
     }
 
     // Everything a refused call could have touched, in one text.
     std::string Fingerprint() const {
-        WString print;
-        for (const Annotation& a : m_annotations) {
-            const KMBDBase& o = Object(a);
-            print += o.GetName() + u'|' + o.text1.text + o.text2.text + o.text3.text + o.datumLabel.text +
-                     o.text5.text;
-            print += char16_t(o.text1.enabled | o.text2.enabled << 1 | o.text3.enabled << 2 |
-                              o.datumLabel.enabled << 3 | o.text5.enabled << 4 | o.showName << 5);
-            print += char16_t(o.option1) + char16_t(o.option2 << 8) + char16_t(o.option3);
-            const auto& anchor = o.GetAnchorPoint();
-            print += WString(reinterpret_cast<const WCHAR*>(&anchor), sizeof anchor / 2);
-            print += char16_t(o.Targets().size()) + char16_t(o.SubFrames().size() << 8);
-            print += char16_t(o.WitnessSegments().size()) + char16_t(o.SubBalloons().size() << 8);
-            if (const auto* d = dynamic_cast<const KMBDDimension*>(&o)) {
-                print += d->dimensionText1.text + d->dimensionText2 + d->dimensionText3;
-                print += char16_t(d->dimensionNumber1) + char16_t(d->dimensionNumber2) + char16_t(d->dimensionText1.enabled);
-            }
-            if (const auto* t = dynamic_cast<const KMBDDatumTarget*>(&o)) print += t->datumTargetText;
-            print += u'#';
+        Print print;
+        for (const Annotation& a : m_annotations) AddAnnotation(print, AnnotationAt(a.handle));
+        for (const KSDKHandle v : m_views) AddView(print, ViewAt(v));
+        for (const Cloud& c : m_clouds) AddCloud(print, CloudAt(c.handle));
+        for (const KSDKHandle g : m_groups) {
+            print.Add(GroupAt(g).GetName());
+            print.Add(GroupAt(g).children.size());
         }
-        return std::string(print.begin(), print.end());
+        print.Add(Scene().entries.size());
+        int notices = 0;
+        for (const auto& [object, count] : Scene().modified) notices += count;
+        print.Add(notices);
+        print.Add(UndoCount());
+        return print.Bytes();
     }
 
     void CheckModel() const {
-        std::size_t held = 0;
-        for (const auto& entry : standin::kscene::Scene().impl().entries) {
-            held += dynamic_cast<const KMBDBase*>(entry.object.get()) != nullptr ? 1 : 0;
+        std::size_t finished = 0;
+        for (const Cloud& c : m_clouds) {
+            finished += c.finished ? 1 : 0;
+            Require(Held(c.handle) == c.finished, "the scene holds exactly the finished clouds");
+            const KCloud& cloud = CloudAt(c.handle);
+            Require(cloud.NumPoints() == c.vertices, "vertex count");
+            if (c.mesh) Require(dynamic_cast<const KMesh&>(cloud).NumFaces() == c.faces, "face count");
         }
-        Require(held == m_annotations.size(), "the scene holds the annotations created");
+        Require(Scene().entries.size() == m_annotations.size() + m_views.size() + finished,
+                "the scene holds what was created and finished");
         for (const Annotation& a : m_annotations) {
-            const KMBDBase& o = Object(a);
+            const KMBDBase& o = AnnotationAt(a.handle);
+            Require(Held(a.handle), "annotations are in the scene from creation on");
             Require(o.Targets().size() == a.targets.size(), "target count");
             Require(o.SubFrames().size() == a.frames.size(), "sub-frame count");
             for (std::size_t i = 0; i < a.frames.size(); ++i) {
@@ -228,28 +421,36 @@ private:
                 Require(o.GetSubBalloon(row).get() == balloon, "sub-balloon of a row");
             }
         }
+        for (const KSDKHandle v : m_views) Require(Held(v), "named views are in the scene from creation on");
     }
 
-    // A call on an annotation parameter: accepted exactly for a live
-    // annotation of the class, while the scene is there; refused otherwise,
-    // with the scene as it was.
+    // A call on a handle parameter: `accepted` says whether the interface
+    // rules let it act; refused, it must leave everything as it was.
     template <class Body>
-    void OnAnnotation(const char* name, bool (*accepts)(const Annotation&), Body&& body) {
-        const Given given = AnnotationParameter();
-        const bool accepted = m_scene && given.annotation != nullptr && accepts(*given.annotation);
+    void Checked(const char* name, bool accepted, Body&& body) {
         const std::string before = accepted ? std::string() : Fingerprint();
         Catching(name, [&] {
-            body(given, accepted);
+            body();
             return 0;
         });
         if (!accepted) Require(Fingerprint() == before, name);
     }
 
+    using Accepts = bool (*)(const Annotation&);
     static bool AnyKind(const Annotation&) { return true; }
     static bool Datums(const Annotation& a) { return a.IsDatum(); }
     static bool Dimensions(const Annotation& a) { return a.IsDimension(); }
 
-    // ---- lifecycle -----------------------------------------------------------
+    // An annotation function takes any handle and tests its class; no scene
+    // is needed.
+    template <class Body>
+    void OnAnnotation(const char* name, Accepts accepts, Body&& body) {
+        const Given given = AnyHandle();
+        const bool accepted = given.annotation != nullptr && accepts(*given.annotation);
+        Checked(name, accepted, [&] { body(given, accepted); });
+    }
+
+    // ---- annotation lifecycle -----------------------------------------------
     void Create() {
         const int kind = m_in.ConsumeBool() ? m_in.ConsumeIntegralInRange<int>(-2, 9) : m_in.ConsumeIntegral<int>();
         // Failures of the constructor or the scene would reach the caller; none
@@ -262,72 +463,54 @@ private:
         a.handle = handle;
         a.kind = kind;
         m_annotations.push_back(a);
-        const auto& entries = standin::kscene::Scene().impl().entries;
-        Require(entries.back().saved != m_temporary, "temporary annotations are not saved");
-    }
-
-    void CreateView() {
-        const KSDKHandle view = KSDKCreateNamedView();
-        Require((view != nullptr) == m_scene, "named view created with a scene");
-        if (view != nullptr) m_views.push_back(view);
+        Require(Scene().entries.back().saved != m_temporary, "temporary annotations are not saved");
     }
 
     void Finish() {
-        const Given given = AnnotationParameter();
-        const std::size_t undo = standin::kscene::UndoPoints().size();
+        const Given given = AnyHandle();
+        const std::size_t undo = UndoCount();
+        const int notices = given.annotation != nullptr ? Notices(given.handle) : 0;
         Catching("KSDKFinishMbd", [&] {
             KSDKFinishMbd(given.handle);
             return 0;
         });
         const bool marks = given.handle != nullptr && m_scene;
-        Require(standin::kscene::UndoPoints().size() == undo + (marks ? 1 : 0), "finish undo point");
+        Require(UndoCount() == undo + (marks ? 1 : 0), "finish undo point");
         if (marks) Require(standin::kscene::UndoPoints().back() == "Import MBD", "undo label");
+        if (given.annotation != nullptr) {
+            Require(Notices(given.handle) == notices + (m_scene ? 1 : 0), "finishing notifies the annotation");
+        }
     }
 
-    void Clear() {
-        Require(KSDKClearOrvantaDatabase(), "clearing reports the scene library's result");
-        m_annotations.clear();
-        m_views.clear();
-    }
-
-    void ToggleScene() {
-        m_scene = !m_scene;
-        standin::kscene::SetScenePresent(m_scene);
-    }
-
-    void Temporary() {
-        const bool next = m_in.ConsumeBool();
-        Require(Catching("KSDKSetCreateTempMbd", [&] { return KSDKSetCreateTempMbd(next); }) == m_temporary,
-                "the flag's previous value");
-        m_temporary = next;
-        Require(KSDKGetCreateTempMbd() == m_temporary, "the flag's value");
-    }
-
-    // ---- records -------------------------------------------------------------
+    // ---- annotation records --------------------------------------------------
     void SetCommon() {
         KSDKCommonData data;
         KSDKInitCommonData(&data);
         data.anchorPoint = {m_in.ConsumeFloatingPoint<double>(), 1.0, -1.0};
-        data.name = Text(m_text[0]);
+        data.name = Text(0);
+        const bool withRecord = m_in.ConsumeBool();
         OnAnnotation("KSDKSetCommonData", AnyKind, [&](const Given& g, bool accepted) {
-            KSDKSetCommonData(g.handle, m_in.ConsumeBool() ? &data : nullptr);
-            (void)accepted;
+            KSDKSetCommonData(g.handle, withRecord ? &data : nullptr);
+            if (!accepted || !withRecord) return;
+            const KMBDBase& o = AnnotationAt(g.handle);
+            Require(std::memcmp(&o.GetAnchorPoint(), &data.anchorPoint, sizeof data.anchorPoint) == 0 && !o.showName,
+                    "KSDKSetCommonData sets the anchor and hides the name");
         });
     }
 
     void SetMbd() {
         KSDKMbdData data;
         KSDKInitMbdData(&data);
-        data.text1 = Text(m_text[0]);
-        data.text2 = Text(m_text[1]);
-        data.text3 = Text(m_text[2]);
-        data.datumLabel = Text(m_text[3]);
-        data.text5 = Text(m_text[4]);
+        data.text1 = Text(0);
+        data.text2 = Text(1);
+        data.text3 = Text(2);
+        data.datumLabel = Text(3);
+        data.text5 = Text(4);
         data.option1 = m_in.ConsumeIntegral<std::uint8_t>();
         OnAnnotation("KSDKSetMbdData", AnyKind, [&](const Given& g, bool accepted) {
             KSDKSetMbdData(g.handle, &data);
             if (!accepted) return;
-            const KMBDBase& o = Object(*g.annotation);
+            const KMBDBase& o = AnnotationAt(g.handle);
             Require(o.text1.enabled == (data.text1 != nullptr) && o.text5.enabled == (data.text5 != nullptr) &&
                         o.option1 == data.option1,
                     "KSDKSetMbdData on an annotation");
@@ -338,22 +521,21 @@ private:
         const KSDKMbdDataExtra data = {m_in.ConsumeIntegral<std::uint8_t>(), m_in.ConsumeIntegral<std::uint8_t>()};
         OnAnnotation("KSDKSetMbdDataExtra", AnyKind, [&](const Given& g, bool accepted) {
             KSDKSetMbdDataExtra(g.handle, &data);
-            if (accepted) {
-                const KMBDBase& o = Object(*g.annotation);
-                Require(o.option2 == data.option2 && o.option3 == data.option3, "KSDKSetMbdDataExtra");
-            }
+            if (!accepted) return;
+            const KMBDBase& o = AnnotationAt(g.handle);
+            Require(o.option2 == data.option2 && o.option3 == data.option3, "KSDKSetMbdDataExtra");
         });
     }
 
     void SetDatum() {
         KSDKDatumData data;
         KSDKInitDatumData(&data);
-        data.datumLabel = Text(m_text[0]);
-        data.datumTargetText = Text(m_text[1]);
+        data.datumLabel = Text(0);
+        data.datumTargetText = Text(1);
         OnAnnotation("KSDKSetDatumData", Datums, [&](const Given& g, bool accepted) {
             KSDKSetDatumData(g.handle, &data);
             if (accepted && data.datumLabel != nullptr) {
-                Require(Object(*g.annotation).datumLabel.enabled, "KSDKSetDatumData enables the label");
+                Require(AnnotationAt(g.handle).datumLabel.enabled, "KSDKSetDatumData enables the label");
             }
         });
     }
@@ -363,14 +545,14 @@ private:
         KSDKInitDimensionData(&data);
         data.dimensionNumber1 = m_in.ConsumeIntegral<std::int32_t>();
         data.dimensionNumber2 = m_in.ConsumeIntegral<std::int32_t>();
-        data.dimensionText1 = Text(m_text[0]);
-        data.dimensionText2 = Text(m_text[1]);
-        data.dimensionText3 = Text(m_text[2]);
-        data.text2 = Text(m_text[3]);
+        data.dimensionText1 = Text(0);
+        data.dimensionText2 = Text(1);
+        data.dimensionText3 = Text(2);
+        data.text2 = Text(3);
         OnAnnotation("KSDKSetDimensionData", Dimensions, [&](const Given& g, bool accepted) {
             KSDKSetDimensionData(g.handle, &data);
             if (!accepted) return;
-            const auto& d = dynamic_cast<const KMBDDimension&>(Object(*g.annotation));
+            const auto& d = dynamic_cast<const KMBDDimension&>(AnnotationAt(g.handle));
             Require(d.dimensionNumber1 == data.dimensionNumber1 && d.dimensionNumber2 == data.dimensionNumber2 &&
                         d.dimensionText1.enabled == (data.dimensionText1 != nullptr),
                     "KSDKSetDimensionData on a dimension");
@@ -396,11 +578,14 @@ private:
         const KSDKHandle target = PartOrNull(AllTargets());
         const auto* object = static_cast<const KMBDTarget*>(target);
         const std::int32_t id4 = object != nullptr ? object->targetId4 : 0;
+        const bool withRecord = m_in.ConsumeBool();
         Catching("KSDKSetTargetPtData", [&] {
-            KSDKSetTargetPtData(target, m_in.ConsumeBool() ? &data : nullptr);
+            KSDKSetTargetPtData(target, withRecord ? &data : nullptr);
             return 0;
         });
-        if (object != nullptr && data.targetId3 == -1) Require(object->targetId4 == id4, "targetId4 follows targetId3");
+        if (object == nullptr || !withRecord) return;
+        Require(object->targetOption == (data.targetOption != 0), "the target option is the byte's truth");
+        if (data.targetId3 == -1) Require(object->targetId4 == id4, "targetId4 follows targetId3");
     }
 
     void AddFrame() {
@@ -437,9 +622,9 @@ private:
     void SetControl() {
         KSDKControlData data;
         KSDKInitControlData(&data);
-        data.toleranceText = Text(m_text[0]);
-        data.datumRef1Text = Text(m_text[1]);
-        data.controlText5 = Text(m_text[2]);
+        data.toleranceText = Text(0);
+        data.datumRef1Text = Text(1);
+        data.controlText5 = Text(2);
         const KSDKHandle control = PartOrNull(AllControls());
         const auto* object = static_cast<const KMBDControl*>(control);
         const WString ref2 = object != nullptr ? object->datumRef2Text : WString();
@@ -469,7 +654,7 @@ private:
     // ---- balloons -----------------------------------------------------------
     const KSDKMbdBalloonData* BalloonRecord(KSDKMbdBalloonData& data) {
         KSDKInitMbdBalloonData(&data);
-        data.text = Text(m_text[0]);
+        data.text = Text(0);
         return m_in.ConsumeBool() ? &data : nullptr;
     }
 
@@ -529,10 +714,387 @@ private:
         }
     }
 
-    void Inits() {
+    // ---- named views -----------------------------------------------------------
+    void CreateView() {
+        const KSDKHandle view = Catching("KSDKCreateNamedView", [] { return KSDKCreateNamedView(); });
+        Require((view != nullptr) == m_scene, "a named view exactly with a scene");
+        if (view != nullptr) m_views.push_back(view);
+    }
+
+    // Handles of any kind, some of them repeated.
+    std::vector<KSDKHandle> Handles() {
+        std::vector<KSDKHandle> handles(m_in.ConsumeIntegralInRange<std::size_t>(0, kMaxList));
+        for (KSDKHandle& handle : handles) handle = AnyHandle().handle;
+        return handles;
+    }
+
+    // The distinct scene objects the scene holds among the first `count`.
+    std::set<KSDKHandle> HeldSceneObjects(const std::vector<KSDKHandle>& handles, std::int32_t count) const {
+        std::set<KSDKHandle> held;
+        for (std::int32_t i = 0; i < count && std::size_t(i) < handles.size(); ++i) {
+            const auto* entry = Scene().Find(handles[i]);
+            if (entry != nullptr && dynamic_cast<const KSceneObject*>(entry->object.get()) != nullptr) {
+                held.insert(handles[i]);
+            }
+        }
+        return held;
+    }
+
+    std::int32_t CountFor(const std::vector<KSDKHandle>& handles) {
+        return m_in.ConsumeIntegralInRange<std::int32_t>(-1, std::int32_t(handles.size()));
+    }
+
+    void SetViewData() {
+        KSDKNamedViewData data;
+        KSDKInitNamedViewData(&data);
+        data.name = Text(0);
+        data.hasView = m_in.ConsumeIntegral<std::uint8_t>();
+        data.viewParam1 = m_in.ConsumeFloatingPoint<double>();
+        data.viewMatrix[4] = m_in.ConsumeFloatingPoint<double>();
+        const std::vector<KSDKHandle> shown = Handles();
+        const std::vector<KSDKHandle> hidden = Handles();
+        data.shownObjects = shown.data();
+        data.shownCount = std::max(0, CountFor(shown));
+        data.hiddenObjects = hidden.data();
+        data.hiddenCount = std::max(0, CountFor(hidden));
+        const bool withRecord = m_in.ConsumeIntegralInRange<int>(0, 7) != 0;
+        const Given given = AnyHandle();
+        const bool accepted = given.kind == Kind::View && withRecord;
+        const int calls = accepted ? ViewAt(given.handle).SetVisibilityCalls() : 0;
+        Checked("KSDKSetNamedViewData", accepted, [&] { KSDKSetNamedViewData(given.handle, withRecord ? &data : nullptr); });
+        if (!accepted) return;
+        const KCapturedView& view = ViewAt(given.handle);
+        Require(view.hasView == data.hasView, "the view's hasView is the record's byte");
+        if (data.hasView != 0) {
+            Require(view.View() != nullptr && view.View()->param1 == data.viewParam1 &&
+                        std::memcmp(&view.View()->matrix[5], &data.viewMatrix[4], sizeof(double)) == 0,
+                    "the view description comes from the record");
+        }
+        const bool listed = data.shownCount != 0 || data.hiddenCount != 0;
+        Require(view.SetVisibilityCalls() == calls + (listed && m_scene ? 1 : 0),
+                "a visibility set exactly for listed objects with a scene");
+        if (!listed || !m_scene) return;
+        const std::size_t pairs =
+            HeldSceneObjects(shown, data.shownCount).size() + HeldSceneObjects(hidden, data.hiddenCount).size();
+        Require(view.Visibility()->size() == pairs, "one pair per listed scene object and flag");
+    }
+
+    void FinishView() {
+        const Given given = AnyHandle();
+        const std::size_t undo = UndoCount();
+        const int notices = given.kind == Kind::View ? Notices(given.handle) : 0;
+        Catching("KSDKFinishNamedView", [&] {
+            KSDKFinishNamedView(given.handle);
+            return 0;
+        });
+        const bool marks = given.handle != nullptr && m_scene;
+        Require(UndoCount() == undo + (marks ? 1 : 0), "view finish undo point");
+        if (marks) Require(standin::kscene::UndoPoints().back() == "Import Named View", "view undo label");
+        if (given.kind == Kind::View) {
+            Require(Notices(given.handle) == notices + (m_scene ? 1 : 0), "finishing notifies the view");
+        }
+    }
+
+    void RecordVisibility() {
+        const Given given = AnyHandle();
+        const bool accepted = given.kind == Kind::View && m_scene;
+        Checked("KSDKNamedViewRecordVisibility", accepted, [&] { KSDKNamedViewRecordVisibility(given.handle); });
+        if (!accepted) return;
+        const auto* set = ViewAt(given.handle).Visibility();
+        Require(set != nullptr && set->size() == m_annotations.size(), "one pair per annotation of the scene");
+        for (const auto& [shown, object] : *set) {
+            Require(shown == (object.lock()->visible != 0), "each annotation with its flag");
+        }
+    }
+
+    void RecordLevels() {
+        if (m_in.ConsumeBool()) {
+            standin::host::Levels levels;
+            levels.active.resize(m_in.ConsumeIntegralInRange<std::size_t>(0, 3), m_in.ConsumeIntegral<std::int32_t>());
+            levels.visible.resize(m_in.ConsumeIntegralInRange<std::size_t>(0, 3), 7);
+            levels.main = m_in.ConsumeIntegral<std::int32_t>();
+            standin::host::SetLevels(levels);
+            m_levels = levels;
+        }
+        const Given given = AnyHandle();
+        const bool accepted = given.kind == Kind::View;
+        Checked("KSDKNamedViewRecordLevelState", accepted, [&] { KSDKNamedViewRecordLevelState(given.handle); });
+        if (!accepted) return;
+        const auto* levels = ViewAt(given.handle).Levels();
+        Require(levels != nullptr && levels->activeLevels == m_levels.active &&
+                    levels->visibleLevels == m_levels.visible && levels->mainLevel == m_levels.main,
+                "the host's levels, with or without a scene");
+    }
+
+    // ---- visibility --------------------------------------------------------------
+    void SetVisibility() {
+        const Given given = AnyHandle();
+        const KSDKFlag flag = m_in.ConsumeIntegral<std::uint8_t>();
+        const bool accepted = given.IsSceneObject() && m_scene;
+        const int notices = accepted ? Notices(given.handle) : 0;
+        Checked("KSDKSetVisibility", accepted, [&] { KSDKSetVisibility(given.handle, flag); });
+        if (!accepted) return;
+        Require(dynamic_cast<const KSceneObject&>(*ObjectAt(given.handle)).visible == flag, "the byte as given");
+        Require(Notices(given.handle) == notices + (given.IsHeld() ? 1 : 0), "held objects are announced");
+    }
+
+    void GetVisibility() {
+        const Given given = AnyHandle();
+        const KSDKFlag flag = Catching("KSDKGetVisibility", [&] { return KSDKGetVisibility(given.handle); });
+        const KSDKFlag expected =
+            given.IsSceneObject() ? dynamic_cast<const KSceneObject&>(*ObjectAt(given.handle)).visible : 0;
+        Require(flag == expected, "the flag of a scene object, with or without a scene; else 0");
+    }
+
+    // ---- groups --------------------------------------------------------------------
+    bool IsGroup(KSDKHandle handle) const {
+        return handle != nullptr && std::find(m_groups.begin(), m_groups.end(), handle) != m_groups.end();
+    }
+
+    void CreateGroup() {
+        const std::vector<KSDKHandle> handles = Handles();
+        const std::int32_t count = CountFor(handles);
+        const char* name = Text(0);
+        bool members = false;
+        for (std::int32_t i = 0; i < count; ++i) members = members || Held(handles[i]) || IsGroup(handles[i]);
+        const bool accepted = m_scene && members;
+        KSDKHandle group = nullptr;
+        Checked("KSDKCreateGroup", accepted, [&] { group = KSDKCreateGroup(handles.data(), count, name); });
+        Require((group != nullptr) == accepted, "a group exactly for members found with a scene");
+        if (group == nullptr) return;
+        m_groups.push_back(group);
+        if (name != nullptr) {
+            Require(GroupAt(group).GetName() == KTextObject::ConvertMBDsymbolText(name), "the group's symbol text name");
+        }
+    }
+
+    void SetGroupName() {
+        const Given given = AnyHandle();
+        const char* name = Text(0);
+        const bool accepted = given.kind == Kind::Group && name != nullptr;
+        Checked("KSDKSetGroupName", accepted, [&] { KSDKSetGroupName(given.handle, name); });
+        if (accepted) {
+            Require(GroupAt(given.handle).GetName() == KTextObject::ConvertMBDsymbolText(name), "the group's new name");
+        }
+    }
+
+    // ---- host tab state ---------------------------------------------------------------
+    void HostTabs() {
+        auto& tabs = standin::orvanta::Tabs();
+        tabs.shown1 = m_in.ConsumeBool();
+        tabs.shown2 = m_in.ConsumeBool();
+        tabs.shownByte = m_in.ConsumeIntegralInRange<std::uint8_t>(1, 255);
+    }
+
+    // The two tab functions catch nothing; the stand-in raises nothing.
+    void SaveTabs() {
+        const auto& tabs = standin::orvanta::Tabs();
+        const std::uint8_t flag1 = tabs.shown1 ? tabs.shownByte : 0;
+        const std::uint8_t flag2 = tabs.shown2 ? tabs.shownByte : 0;
+        KSDKTabState* state = KSDKGetOrvantaTabStateAndRestoreMcamTabs();
+        Require(state != nullptr && state->tabsFlag1 == flag1 && state->tabsFlag2 == flag2, "the saved bytes");
+        Require(tabs.shown1 && tabs.shown2, "saving brings back all tabs");
+        m_tabStates.push_back(state);
+    }
+
+    void RestoreTabs() {
+        const std::size_t index = m_in.ConsumeIntegralInRange<std::size_t>(0, m_tabStates.size());
+        KSDKTabState* state = index < m_tabStates.size() ? m_tabStates[index] : nullptr;
+        const auto& tabs = standin::orvanta::Tabs();
+        const int removes = tabs.removeCalls;
+        const std::pair<bool, bool> remove =
+            state != nullptr ? std::pair(state->tabsFlag1 == 0, state->tabsFlag2 == 0) : std::pair(false, false);
+        KSDKRestoreOrvantaTabState(state);
+        Require(tabs.removeCalls == removes + (state != nullptr ? 1 : 0), "one removal per saved state");
+        if (state == nullptr) return;
+        Require(tabs.lastRemove == remove, "removal of exactly the tabs saved as 0");
+        m_tabStates.erase(m_tabStates.begin() + std::ptrdiff_t(index));
+    }
+
+    // ---- clouds and meshes --------------------------------------------------------------
+    void CreateCloud() {
+        const bool mesh = m_in.ConsumeBool();
+        const KSDKHandle handle = mesh ? KSDKCreateMesh() : KSDKCreateCloud();
+        Require((handle != nullptr) == m_scene, "a cloud or mesh exactly with a scene");
+        if (handle != nullptr) m_clouds.push_back({handle, mesh});
+    }
+
+    // The setters' frame: -1 or 0 as the rules say, a change notice for what
+    // the scene holds.
+    template <class Body>
+    void Setter(const char* name, const Given& given, bool fits, Body&& body) {
+        const bool accepted = m_scene && fits;
+        const int notices = accepted && given.IsHeld() ? Notices(given.handle) : 0;
+        std::int32_t result = 0;
+        Checked(name, accepted, [&] { result = body(); });
+        Require(result == (accepted ? 0 : -1), name);
+        if (accepted && given.IsHeld()) Require(Notices(given.handle) == notices + 1, "setters announce held objects");
+    }
+
+    void SetGeneralInfo() {
+        KSDKGeneralInfo info;
+        KSDKInitGeneralInfo(&info);
+        info.name = Text(0);
+        info.hasColor = m_in.ConsumeIntegral<std::uint8_t>();
+        for (float& component : info.color) component = AnyFloat();
+        const bool withRecord = m_in.ConsumeIntegralInRange<int>(0, 7) != 0;
+        const Given given = AnyHandle();
+        Setter("KSDKSetGeneralInfo", given, withRecord && given.IsSceneObject(),
+               [&] { return KSDKSetGeneralInfo(given.handle, withRecord ? &info : nullptr); });
+        if (m_scene && withRecord && given.IsSceneObject() && info.hasColor != 0) {
+            Require(SameColor(dynamic_cast<const KSceneObject&>(*ObjectAt(given.handle)).GetColor(), info.color),
+                    "each colour component becomes its defined byte");
+        }
+    }
+
+    void SetVertices() {
+        const std::uint32_t count = m_in.ConsumeIntegralInRange<std::uint32_t>(0, 6);
+        std::vector<double> points(3 * count);
+        for (double& p : points) p = m_in.ConsumeFloatingPoint<double>();
+        std::vector<float> colors(4 * count);
+        for (float& c : colors) c = AnyFloat();
+        const std::vector<double> normals(3 * count, 0.5);
+        const std::vector<double> scalars(count, -1.0);
+        KSDKVertices data;
+        KSDKInitVertices(&data);
+        data.count = count;
+        data.points = m_in.ConsumeIntegralInRange<int>(0, 7) != 0 ? points.data() : nullptr;
+        if (m_in.ConsumeBool()) data.normals = normals.data();
+        if (m_in.ConsumeBool()) data.scalars = scalars.data();
+        if (m_in.ConsumeBool()) data.colors = colors.data();
+        const Given given = AnyHandle();
+        // A missing array for vertices that are there is refused.
+        const bool fits = given.kind == Kind::Cloud && (count == 0 || data.points != nullptr);
+        Setter("KSDKSetVertices", given, fits, [&] { return KSDKSetVertices(given.handle, &data); });
+        if (!m_scene || !fits) return;
+        Cloud& cloud = *given.cloud;
+        const KCloud& object = CloudAt(cloud.handle);
+        for (std::uint32_t i = 0; i < count && data.colors != nullptr; ++i) {
+            Require(SameColor(object.VertexColor(cloud.vertices + i), &colors[4 * i]), "vertex colour bytes");
+        }
+        cloud.vertices += count;
+        if (data.colors != nullptr) Require(object.hasVertexColors, "coloured vertices mark the cloud");
+    }
+
+    void SetFaces() {
+        const std::uint32_t count = m_in.ConsumeIntegralInRange<std::uint32_t>(0, 4);
+        std::vector<std::uint32_t> indices(3 * count);
+        for (std::uint32_t& index : indices) index = m_in.ConsumeIntegralInRange<std::uint32_t>(0, 8);
+        KSDKFaces data;
+        KSDKInitFaces(&data);
+        data.count = count;
+        data.indices = m_in.ConsumeIntegralInRange<int>(0, 7) != 0 ? indices.data() : nullptr;
+        const bool withRecord = m_in.ConsumeIntegralInRange<int>(0, 7) != 0;
+        const Given given = AnyHandle();
+        const bool fits = withRecord && given.kind == Kind::Cloud && given.cloud->mesh &&
+                          (count == 0 || data.indices != nullptr);
+        Setter("KSDKSetFaces", given, fits, [&] { return KSDKSetFaces(given.handle, withRecord ? &data : nullptr); });
+        if (m_scene && fits) given.cloud->faces += count;
+    }
+
+    void SetTransform() {
+        KSDKTransform transform;
+        KSDKInitTransform(&transform);
+        transform.m[m_in.ConsumeIntegralInRange<int>(0, 15)] = m_in.ConsumeFloatingPoint<double>();
+        const Given given = AnyHandle();
+        Setter("KSDKSetLocalTransform", given, given.IsSceneObject(),
+               [&] { return KSDKSetLocalTransform(given.handle, &transform); });
+        if (!m_scene || !given.IsSceneObject()) return;
+        const KMatrix4<double> set = dynamic_cast<const KSceneObject&>(*ObjectAt(given.handle)).GetTransfo();
+        for (int a = 0; a < 4; ++a) {
+            for (int b = 0; b < 4; ++b) {
+                Require(std::memcmp(&set.m[4 * b + a], &transform.m[4 * a + b], sizeof(double)) == 0, "transposed");
+            }
+        }
+    }
+
+    void FinishObject() {
+        const Given given = AnyFinishable();
+        const bool accepted = m_scene && given.handle != nullptr;
+        const bool held = given.IsHeld();
+        const int notices = accepted && held ? Notices(given.handle) : 0;
+        std::int32_t result = 0;
+        Checked("KSDKFinishObject", accepted, [&] { result = KSDKFinishObject(given.handle); });
+        Require(result == (accepted ? 0 : -1), "KSDKFinishObject");
+        if (!accepted) return;
+        if (held) {
+            Require(Notices(given.handle) == notices + 1, "finishing what the scene holds only announces it");
+            return;
+        }
+        Cloud& cloud = *given.cloud;
+        cloud.finished = true;
+        const KCloud& object = CloudAt(cloud.handle);
+        if (cloud.mesh) {
+            Require((dynamic_cast<const KMesh&>(object).Octree() != nullptr) == (cloud.vertices != 0),
+                    "a finished mesh has its spatial index");
+        } else {
+            Require(object.IsInitialized(), "a finished cloud is initialised");
+        }
+    }
+
+    void DiscardObject() {
+        const Given given = AnyFinishable();
+        const bool accepted = m_scene && given.handle != nullptr && !given.IsHeld();
+        std::int32_t result = 0;
+        Checked("KSDKDiscardObject", accepted, [&] {
+            result = KSDKDiscardObject(given.handle);
+            if (accepted) Forget(given.cloud);
+        });
+        Require(result == (accepted ? 0 : -1), "KSDKDiscardObject");
+    }
+
+    void Forget(const Cloud* cloud) {
+        m_clouds.erase(m_clouds.begin() + (cloud - m_clouds.data()));
+    }
+
+    // ---- the whole library ------------------------------------------------------------------
+    void Clear() {
+        const bool result = m_in.ConsumeBool();
+        standin::kscene::SetClearResult(result);
+        Require(KSDKClearOrvantaDatabase() == result, "clearing reports the scene library's result");
+        m_annotations.clear();
+        m_views.clear();
+        m_groups.clear();
+        std::vector<Cloud> unfinished;
+        for (const Cloud& c : m_clouds) {
+            if (!c.finished) unfinished.push_back(c);
+        }
+        m_clouds.swap(unfinished);
+    }
+
+    void ToggleScene() {
+        m_scene = !m_scene;
+        standin::kscene::SetScenePresent(m_scene);
+    }
+
+    void Temporary() {
+        const bool next = m_in.ConsumeBool();
+        Require(Catching("KSDKSetCreateTempMbd", [&] { return KSDKSetCreateTempMbd(next); }) == m_temporary,
+                "the flag's previous value");
+        m_temporary = next;
+        Require(KSDKGetCreateTempMbd() == m_temporary, "the flag's value");
+    }
+
+    // Versions, symbol characters and the Init functions, with and without a
+    // scene alike.
+    void Constants() {
+        Require(KSDKGetMbdVersion() == 2 && KSDKGetMbdMinorVersion() == 7, "annotation interface 2.7");
+        Require(KSDKGetMeshSdkVersion() == 1 && KSDKGetMeshSdkMinorVersion() == 0, "mesh interface 1.0");
+        const std::int32_t symbol = m_in.ConsumeIntegral<std::int32_t>();
+        Require(KSDKGetSymbolChar(symbol) == KMBDBase::GetNonUnicodeSymbol(KMBDBase::MBDSymbol(symbol)),
+                "the symbol character is the scene's");
         KSDKTargetPtData target;
         KSDKInitTargetPtData(&target);
         Require(target.targetId1 == -1 && target.targetId4 == -1 && target.targetOption == 0, "target defaults");
+        KSDKNamedViewData view;
+        KSDKInitNamedViewData(&view);
+        Require(view.viewParam3 == 1.0 && view.viewMatrix[8] == 1.0 && view.shownObjects == nullptr, "view defaults");
+        KSDKGeneralInfo info;
+        KSDKInitGeneralInfo(&info);
+        Require(info.name == nullptr && info.hasColor == 0 && info.color[3] == 1.0f, "general info defaults");
+        KSDKTransform transform;
+        KSDKInitTransform(&transform);
+        Require(transform.m[15] == 1.0 && transform.m[1] == 0.0, "identity transform");
         KSDKInitTargetPtData(nullptr);
         KSDKInitControlData(nullptr);
         KSDKInitCommonData(nullptr);
@@ -540,15 +1102,30 @@ private:
         KSDKInitDatumData(nullptr);
         KSDKInitDimensionData(nullptr);
         KSDKInitMbdBalloonData(nullptr);
-        const std::int32_t symbol = m_in.ConsumeIntegral<std::int32_t>();
-        Require(KSDKGetSymbolChar(symbol) == KMBDBase::GetNonUnicodeSymbol(KMBDBase::MBDSymbol(symbol)),
-                "the symbol character is the scene's");
+        KSDKInitNamedViewData(nullptr);
+        KSDKInitGeneralInfo(nullptr);
+        KSDKInitVertices(nullptr);
+        KSDKInitFaces(nullptr);
+        KSDKInitTransform(nullptr);
+    }
+
+    // What the caller owns goes back: unfinished objects and saved tab states.
+    void ReleaseCallerObjects() {
+        standin::kscene::SetScenePresent(true);
+        for (const Cloud& c : m_clouds) {
+            if (!c.finished) Require(KSDKDiscardObject(c.handle) == 0, "discarding an unfinished object");
+        }
+        for (KSDKTabState* state : m_tabStates) KSDKRestoreOrvantaTabState(state);
     }
 
     FuzzedDataProvider& m_in;
     std::vector<Annotation> m_annotations;
     std::vector<KSDKHandle> m_views;
-    std::string m_text[5];
+    std::vector<KSDKHandle> m_groups;
+    std::vector<Cloud> m_clouds;
+    std::vector<KSDKTabState*> m_tabStates;
+    standin::host::Levels m_levels;
+    std::string m_text[kTexts];
     bool m_scene = true;
     bool m_temporary = false;
 };

@@ -40,9 +40,11 @@ public:
     std::int32_t entityId = 0;
 };
 
-class KMBDControl {
+// Controls, sub-frames and balloons derive from KObject only in this
+// stand-in (see KObject.h); nothing of KObject's is used on them.
+class KMBDControl : public KObject {
 public:
-    virtual ~KMBDControl();
+    ~KMBDControl() override;
     WString toleranceText;
     WString datumRef1Text;
     WString datumRef2Text;
@@ -50,9 +52,9 @@ public:
     WString controlText5;
 };
 
-class KMBDSubFrame {
+class KMBDSubFrame : public KObject {
 public:
-    virtual ~KMBDSubFrame();
+    ~KMBDSubFrame() override;
     // Makes a new empty control that the sub-frame keeps.
     boost::shared_ptr<KMBDControl> AddControl();
 
@@ -60,10 +62,10 @@ public:
     std::vector<boost::shared_ptr<KMBDControl>> controls;
 };
 
-class KMBDBalloon {
+class KMBDBalloon : public KObject {
 public:
     KMBDBalloon();
-    virtual ~KMBDBalloon();
+    ~KMBDBalloon() override;
     WString text;
 };
 

@@ -38,6 +38,12 @@ struct KBBox {
     KPt3<double> max;
 };
 
+// The root of the scene library's classes. In this stand-in it is also the
+// root of the other classes whose addresses the exported interface hands out
+// as handles (sub-frames, controls, balloons, object-tree nodes), so that the
+// run-time type test the interface makes on whatever handle it is given is
+// well defined here. The interface's code is the same against the maker's
+// classes, where those stand on their own.
 class KObject {
 public:
     KObject();

@@ -9,21 +9,17 @@
 
 #include "host/kscene/KObject.h"
 
-class KObjectTreeNode {
+// A node's name is KObject's (see KObject.h for why a node is one here).
+class KObjectTreeNode : public KObject {
 public:
     KObjectTreeNode();
-    virtual ~KObjectTreeNode();
-    virtual void SetName(const WString& name);
-    virtual WString GetName() const;
+    ~KObjectTreeNode() override;
 
     // The object shown by this node; empty for a group.
     boost::weak_ptr<KObject> object;
     KObjectTreeNode* parent = nullptr;
     std::vector<boost::shared_ptr<KObjectTreeNode>> children;
     bool isGroup = false;
-
-private:
-    WString m_name;
 };
 
 class KObjectTreeManager {

@@ -296,12 +296,13 @@ KSDK_LAYOUT_CHECK(offsetof(KSDKNamedViewData, shownCount) == 120, named_view_sho
 KSDK_LAYOUT_CHECK(offsetof(KSDKNamedViewData, hiddenObjects) == 128, named_view_hidden);
 KSDK_LAYOUT_CHECK(offsetof(KSDKNamedViewData, hiddenCount) == 136, named_view_hidden_count);
 
-/* The host's tab flags saved by KSDKGetOrvantaTabStateAndRestoreMcamTabs.
- * Callers hold it as an opaque pointer and give it back to
+/* The host's tab flags saved by KSDKGetOrvantaTabStateAndRestoreMcamTabs,
+ * one plain byte each as the core library writes it (0: not shown, any other
+ * value: shown). Callers hold it as an opaque pointer and give it back to
  * KSDKRestoreOrvantaTabState, which frees it. */
 typedef struct KSDKTabState {
-    bool tabsFlag2;
-    bool tabsFlag1;
+    uint8_t tabsFlag2;
+    uint8_t tabsFlag1;
 } KSDKTabState;
 
 KSDK_LAYOUT_CHECK(sizeof(KSDKTabState) == 2, tab_state_size);
@@ -344,7 +345,11 @@ KSDK_API void KSDKRestoreOrvantaTabState(KSDKTabState* state);
 enum { KSDK_MESH_VERSION_MAJOR = 1, KSDK_MESH_VERSION_MINOR = 0 };
 
 /* Name (active ANSI code page; null keeps the name) and, when hasColor is
- * non-zero, colour of any scene object. Components 0.0 to 1.0. */
+ * non-zero, colour of any scene object. Components 0.0 to 1.0; each becomes
+ * a byte as component * 255 in single precision, truncated toward zero, low
+ * eight bits kept, without clamping (1.5 gives 126, -0.5 gives 129). A NaN,
+ * an infinity, or a product too large for any integer (beyond +-2^63) gives
+ * 0, which is also the low byte of every finite product of 2^31 or more. */
 typedef struct KSDKGeneralInfo {
     const char* name;
     uint8_t hasColor;
@@ -364,7 +369,7 @@ typedef struct KSDKVertices {
     uint32_t count;
     const double* normals; /* x, y, z per vertex */
     const double* scalars; /* one per vertex */
-    const float* colors;   /* red, green, blue, alpha per vertex */
+    const float* colors;   /* red, green, blue, alpha per vertex, as in KSDKGeneralInfo */
 } KSDKVertices;
 
 KSDK_LAYOUT_CHECK(sizeof(KSDKVertices) == 40, vertices_size);

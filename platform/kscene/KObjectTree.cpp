@@ -32,8 +32,6 @@ void Attach(const boost::shared_ptr<KObjectTreeNode>& node, KObjectTreeNode& par
 
 KObjectTreeNode::KObjectTreeNode() = default;
 KObjectTreeNode::~KObjectTreeNode() = default;
-void KObjectTreeNode::SetName(const WString& name) { m_name = name; }
-WString KObjectTreeNode::GetName() const { return m_name; }
 
 KObjectTreeManager::KObjectTreeManager() : m_root(boost::make_shared<KObjectTreeNode>()) {
     m_root->isGroup = true;

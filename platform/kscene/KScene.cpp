@@ -32,6 +32,16 @@ void Hold(KScene::Impl& impl, boost::shared_ptr<KObject> object, bool saved) {
     }
 }
 
+template <class List>
+bool AppendAccepted(const std::vector<KScene::Impl::Entry>& entries, List& objects,
+                    const KTypeCompareFct& accept) {
+    const std::size_t before = objects.size();
+    for (const KScene::Impl::Entry& entry : entries) {
+        if (accept(entry.object)) objects.push_back(entry.object);
+    }
+    return objects.size() != before;
+}
+
 }  // namespace
 
 const KScene::Impl::Entry* KScene::Impl::Find(const void* address) const {
@@ -85,13 +95,15 @@ void KScene::ObjectModified(boost::shared_ptr<KObject> object) {
     ++m_impl->modified[object.get()];
 }
 
+bool KScene::GetAllObjectsOfType(std::vector<boost::shared_ptr<KObject>>& objects,
+                                 const KTypeCompareFct& accept) const {
+    objects.reserve(objects.size() + m_impl->entries.size());
+    return AppendAccepted(m_impl->entries, objects, accept);
+}
+
 bool KScene::GetAllObjectsOfType(std::list<boost::shared_ptr<KObject>>& objects,
                                  const KTypeCompareFct& accept) const {
-    const std::size_t before = objects.size();
-    for (const Impl::Entry& entry : m_impl->entries) {
-        if (accept(entry.object)) objects.push_back(entry.object);
-    }
-    return objects.size() != before;
+    return AppendAccepted(m_impl->entries, objects, accept);
 }
 
 KScene* KD::GetScene() { return Library().present ? &Library().scene : nullptr; }

@@ -1,6 +1,7 @@
 // Inspection of the core-library stand-in's tab state, for tests.
 #pragma once
 
+#include <cstdint>
 #include <utility>
 
 namespace standin::orvanta {
@@ -10,6 +11,9 @@ namespace standin::orvanta {
 struct TabState {
     bool shown1 = false;
     bool shown2 = false;
+    // The byte GetMCTabsState writes for a shown flag; the core library may
+    // write any non-zero value.
+    std::uint8_t shownByte = 1;
     int restoreCalls = 0;
     int removeCalls = 0;
     std::pair<bool, bool> lastRestore{false, false};

@@ -16,9 +16,10 @@ void Reset() { Tabs() = TabState{}; }
 
 using standin::orvanta::Tabs;
 
-extern "C" void GetMCTabsState(bool* flag1, bool* flag2) {
-    *flag1 = Tabs().shown1;
-    *flag2 = Tabs().shown2;
+extern "C" void GetMCTabsState(std::uint8_t* flag1, std::uint8_t* flag2) {
+    const auto& tabs = Tabs();
+    *flag1 = tabs.shown1 ? tabs.shownByte : 0;
+    *flag2 = tabs.shown2 ? tabs.shownByte : 0;
 }
 
 extern "C" void RestoreMCTabs(bool flag1, bool flag2) {

@@ -50,7 +50,7 @@ KSDK_API void KSDKSetMbdBalloonData(KSDKHandle balloon, const KSDKMbdBalloonData
 
 KSDK_API KSDKHandle KSDKCreateMainBalloon(KSDKHandle annotation, const KSDKMbdBalloonData* data) {
     return sdk::Guarded<KSDKHandle>(nullptr, [&] {
-        KMBDBase& owner = sdk::annotation::ExpectAnnotation<KMBDBase>(annotation);
+        KMBDBase& owner = sdk::Expect<KMBDBase>(annotation);
         const BalloonPtr balloon = NewBalloon(data);
         owner.SetMainBalloon(balloon);
         return sdk::annotation::PartHandle(balloon.get());
@@ -60,7 +60,7 @@ KSDK_API KSDKHandle KSDKCreateMainBalloon(KSDKHandle annotation, const KSDKMbdBa
 KSDK_API KSDKHandle KSDKCreateSubBalloon(KSDKHandle annotation, int32_t row,
                                          const KSDKMbdBalloonData* data) {
     return sdk::Guarded<KSDKHandle>(nullptr, [&]() -> KSDKHandle {
-        KMBDBase& owner = sdk::annotation::ExpectAnnotation<KMBDBase>(annotation);
+        KMBDBase& owner = sdk::Expect<KMBDBase>(annotation);
         const BalloonPtr balloon = NewBalloon(data);
         if (!IsRow(owner, row)) return nullptr;
         owner.SetSubBalloon(static_cast<std::uint64_t>(static_cast<std::int64_t>(row)), balloon);
@@ -72,14 +72,14 @@ KSDK_API KSDKHandle KSDKCreateSubBalloon(KSDKHandle annotation, int32_t row,
 KSDK_API int32_t KSDKGetNumberOfPossibleSubBalloons(KSDKHandle annotation) {
     return sdk::Guarded<int32_t>(kNoRowCount, [&] {
         const std::uint64_t rows =
-            sdk::annotation::ExpectAnnotation<KMBDBase>(annotation).GetNumberOfPossibleBalloons();
+            sdk::Expect<KMBDBase>(annotation).GetNumberOfPossibleBalloons();
         return static_cast<int32_t>(static_cast<std::uint32_t>(rows));
     });
 }
 
 KSDK_API bool KSDKIsBalloonRowVisible(KSDKHandle annotation, uint64_t row) {
     return sdk::Guarded<bool>(false, [&] {
-        return sdk::annotation::ExpectAnnotation<KMBDBase>(annotation).IsBalloonRowVisible(row);
+        return sdk::Expect<KMBDBase>(annotation).IsBalloonRowVisible(row);
     });
 }
 

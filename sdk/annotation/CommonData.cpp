@@ -32,7 +32,7 @@ KSDK_API void KSDKInitCommonData(KSDKCommonData* data) {
 // What was applied before a failure stays applied.
 KSDK_API void KSDKSetCommonData(KSDKHandle annotation, const KSDKCommonData* data) {
     if (annotation == nullptr || data == nullptr) return;
-    sdk::Guarded([&] { Apply(sdk::annotation::ExpectAnnotation<KMBDBase>(annotation), *data); });
+    sdk::Guarded([&] { Apply(sdk::Expect<KMBDBase>(annotation), *data); });
 }
 
 }  // extern "C"

@@ -28,7 +28,7 @@ extern "C" {
 // The annotation keeps the sub-frame; its address is the handle.
 KSDK_API KSDKHandle KSDKAddFrame(KSDKHandle annotation) {
     return sdk::Guarded<KSDKHandle>(nullptr, [&] {
-        KMBDBase& owner = sdk::annotation::ExpectAnnotation<KMBDBase>(annotation);
+        KMBDBase& owner = sdk::Expect<KMBDBase>(annotation);
         return sdk::annotation::PartHandle(owner.AddSubFrame().get());
     });
 }

@@ -39,7 +39,7 @@ KSDK_API void KSDKInitDatumData(KSDKDatumData* data) {
 
 KSDK_API void KSDKSetDatumData(KSDKHandle datum, const KSDKDatumData* data) {
     if (datum == nullptr || data == nullptr) return;
-    sdk::Guarded([&] { Apply(sdk::annotation::ExpectAnnotation<KMBDDatum>(datum), *data); });
+    sdk::Guarded([&] { Apply(sdk::Expect<KMBDDatum>(datum), *data); });
 }
 
 KSDK_API void KSDKInitDimensionData(KSDKDimensionData* data) {
@@ -54,7 +54,7 @@ KSDK_API void KSDKInitDimensionData(KSDKDimensionData* data) {
 
 KSDK_API void KSDKSetDimensionData(KSDKHandle dimension, const KSDKDimensionData* data) {
     if (dimension == nullptr || data == nullptr) return;
-    sdk::Guarded([&] { Apply(sdk::annotation::ExpectAnnotation<KMBDDimension>(dimension), *data); });
+    sdk::Guarded([&] { Apply(sdk::Expect<KMBDDimension>(dimension), *data); });
 }
 
 }  // extern "C"

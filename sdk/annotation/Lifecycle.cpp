@@ -2,8 +2,8 @@
 // creation by kind, finishing, the symbol character and clearing the scene.
 #include <algorithm>
 #include <array>
-#include <list>
 #include <utility>
+#include <vector>
 
 #include <boost/make_shared.hpp>
 
@@ -33,8 +33,9 @@ constexpr std::array<Factory, 8> kFactories = {
     &Make<KMBDAngleDimension>,  &Make<KMBDNote>,  &Make<KMBDRadiusDimension>, &Make<KMBDDiameterDimension>,
 };
 
+// One linear walk over the scene's annotations, held in one contiguous list.
 boost::shared_ptr<KObject> HeldAnnotation(const KScene& scene, KSDKHandle handle) {
-    std::list<boost::shared_ptr<KObject>> annotations;
+    std::vector<boost::shared_ptr<KObject>> annotations;
     scene.GetAllObjectsOfType(annotations, is_kind_of<KMBDBase>());
     const auto found = std::find_if(annotations.begin(), annotations.end(),
                                     [&](const auto& object) { return object.get() == handle; });

@@ -37,14 +37,14 @@ KSDK_API void KSDKInitMbdData(KSDKMbdData* data) {
 KSDK_API void KSDKSetMbdData(KSDKHandle annotation, const KSDKMbdData* data) {
     if (annotation == nullptr || data == nullptr) return;
     sdk::Guarded([&] {
-        if (auto* mbd = sdk::annotation::FindAnnotation<KMBDBase>(annotation)) Apply(*mbd, *data);
+        if (auto* mbd = sdk::Find<KMBDBase>(annotation)) Apply(*mbd, *data);
     });
 }
 
 KSDK_API void KSDKSetMbdDataExtra(KSDKHandle annotation, const KSDKMbdDataExtra* data) {
     if (annotation == nullptr || data == nullptr) return;
     sdk::Guarded([&] {
-        if (auto* mbd = sdk::annotation::FindAnnotation<KMBDBase>(annotation)) {
+        if (auto* mbd = sdk::Find<KMBDBase>(annotation)) {
             mbd->option2 = data->option2;
             mbd->option3 = data->option3;
         }

@@ -33,7 +33,7 @@ extern "C" {
 
 KSDK_API KSDKHandle KSDKAddTarget(KSDKHandle annotation) {
     return sdk::Guarded<KSDKHandle>(nullptr, [&] {
-        KMBDBase& owner = sdk::annotation::ExpectAnnotation<KMBDBase>(annotation);
+        KMBDBase& owner = sdk::Expect<KMBDBase>(annotation);
         const auto target = boost::make_shared<KMBDTarget>();
         owner.AddTarget(target);
         return sdk::annotation::PartHandle(target.get());

@@ -15,14 +15,14 @@ extern "C" {
 KSDK_API void KSDKAddWitnessSegment(KSDKHandle annotation, const KSDKWitnessSegment* segment) {
     if (annotation == nullptr || segment == nullptr) return;
     sdk::Guarded([&] {
-        sdk::annotation::ExpectAnnotation<KMBDBase>(annotation)
+        sdk::Expect<KMBDBase>(annotation)
             .AddWitnessSegment(ScenePoint(segment->start), ScenePoint(segment->end));
     });
 }
 
 KSDK_API void KSDKDeleteWitnessLines(KSDKHandle annotation) {
     if (annotation == nullptr) return;
-    sdk::Guarded([&] { sdk::annotation::ExpectAnnotation<KMBDBase>(annotation).DeleteWitnessLines(); });
+    sdk::Guarded([&] { sdk::Expect<KMBDBase>(annotation).DeleteWitnessLines(); });
 }
 
 }  // extern "C"

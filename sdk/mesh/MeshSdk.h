@@ -2,6 +2,7 @@
 // reports a change, and colour conversion.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 
 #include "host/kscene/KObject.h"
@@ -17,10 +18,17 @@ inline void ReportChange(KScene& scene, const void* handle) {
     if (const boost::shared_ptr<KObject> held = scene.GetObjectPtr(handle)) scene.ObjectModified(held);
 }
 
+// Products from here on (and NaN) fit no 64-bit integer.
+constexpr float kBeyondInt64 = 9223372036854775808.0f;  // 2^63
+
 // 0.0 to 1.0 to a byte: times 255 in single precision, truncated, low eight
-// bits kept (no clamping).
+// bits kept (no clamping). A product the truncation cannot hold, NaN and the
+// infinities included, gives 0: the low byte of any finite product from 2^31
+// up is 0 anyway.
 inline std::uint8_t ColorByte(float component) {
-    return static_cast<std::uint8_t>(static_cast<std::int64_t>(component * 255.0f));
+    const float product = component * 255.0f;
+    if (!(std::fabs(product) < kBeyondInt64)) return 0;
+    return static_cast<std::uint8_t>(static_cast<std::int64_t>(product));
 }
 
 inline KColor ColorOf(const float* rgba) {

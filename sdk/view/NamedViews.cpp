@@ -1,7 +1,7 @@
 // Named views: creating one in the scene, its record defaults, applying a
 // record, and announcing the finished view with its undo point.
 #include <algorithm>
-#include <list>
+#include <vector>
 
 #include <boost/make_shared.hpp>
 
@@ -39,7 +39,7 @@ void Apply(KCapturedView& view, const KSDKNamedViewData& data) {
 }
 
 boost::shared_ptr<KObject> HeldView(const KScene& scene, KSDKHandle handle) {
-    std::list<boost::shared_ptr<KObject>> views;
+    std::vector<boost::shared_ptr<KObject>> views;
     scene.GetAllObjectsOfType(views, is_kind_of<KCapturedView>());
     const auto found = std::find_if(views.begin(), views.end(),
                                     [&](const auto& view) { return view.get() == handle; });

@@ -9,7 +9,7 @@ extern "C" {
 
 // Failures of the core library pass to the caller; the block is then freed.
 KSDK_API KSDKTabState* KSDKGetOrvantaTabStateAndRestoreMcamTabs(void) {
-    auto state = std::make_unique<KSDKTabState>(KSDKTabState{false, false});
+    auto state = std::make_unique<KSDKTabState>(KSDKTabState{0, 0});
     GetMCTabsState(&state->tabsFlag1, &state->tabsFlag2);
     RestoreMCTabs(true, true);
     return state.release();
@@ -18,7 +18,8 @@ KSDK_API KSDKTabState* KSDKGetOrvantaTabStateAndRestoreMcamTabs(void) {
 KSDK_API void KSDKRestoreOrvantaTabState(KSDKTabState* state) {
     const std::unique_ptr<KSDKTabState> owned(state);
     if (!owned) return;
-    RemoveMCTabs(!owned->tabsFlag1, !owned->tabsFlag2);
+    // Any non-zero byte means shown: compared with 0, never negated.
+    RemoveMCTabs(owned->tabsFlag1 == 0, owned->tabsFlag2 == 0);
 }
 
 }  // extern "C"

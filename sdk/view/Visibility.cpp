@@ -1,6 +1,6 @@
 // The shown/hidden flag of scene objects, and recording it for every
 // annotation into a named view.
-#include <list>
+#include <vector>
 
 #include <boost/pointer_cast.hpp>
 
@@ -13,7 +13,7 @@
 namespace {
 
 KCapturedView::VisibilitySet AnnotationVisibility(const KScene& scene) {
-    std::list<boost::shared_ptr<KObject>> annotations;
+    std::vector<boost::shared_ptr<KObject>> annotations;
     scene.GetAllObjectsOfType(annotations, is_kind_of<KMBDBase>());
     KCapturedView::VisibilitySet set;
     for (const auto& object : annotations) {

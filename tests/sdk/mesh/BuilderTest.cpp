@@ -1,5 +1,7 @@
 // The cloud and mesh builder through the exported functions: record
 // defaults, failures, the finish and discard rules, transforms and colours.
+#include <limits>
+#include <utility>
 #include <vector>
 
 #include <boost/make_shared.hpp>
@@ -189,6 +191,30 @@ TEST_F(MeshBuilder, VerticesCarryTheirAttributesOrDefaults) {
     EXPECT_TRUE(CloudAt(other).hasVertexColors);
     EXPECT_EQ(CloudAt(other).NumPoints(), 0u);
     EXPECT_EQ(KSDKDiscardObject(other), 0);
+}
+
+// Times 255 in single precision, truncated, low byte kept; a product no
+// integer holds (NaN and the infinities too) gives 0.
+TEST_F(MeshBuilder, EveryColourComponentBecomesADefinedByte) {
+    constexpr float kInf = std::numeric_limits<float>::infinity();
+    const std::vector<std::pair<float, std::uint8_t>> cases = {
+        {1.0f, 255},  {0.5f, 127},   {0.2f, 51},     {0.0f, 0},    {-0.0f, 0},    {1e-40f, 0},
+        {1.5f, 126},  {-0.5f, 129},  {1000.0f, 24},  {-1000.0f, 232}, {3.6e16f, 0}, {1e20f, 0},
+        {-1e20f, 0},  {std::numeric_limits<float>::max(), 0},  {kInf, 0}, {-kInf, 0},
+        {std::numeric_limits<float>::quiet_NaN(), 0}, {-std::numeric_limits<float>::quiet_NaN(), 0}};
+    std::vector<double> points(3 * cases.size(), 0.0);
+    std::vector<float> colors;
+    for (const auto& [component, byte] : cases) colors.insert(colors.end(), {component, 1.0f, 0.5f, component});
+    KSDKVertices data = Vertices(points);
+    data.colors = colors.data();
+    const KSDKHandle cloud = KSDKCreateCloud();
+    ASSERT_EQ(KSDKSetVertices(cloud, &data), 0);
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        const KColor color = CloudAt(cloud).VertexColor(i);
+        EXPECT_EQ(int(color.r), int(cases[i].second)) << cases[i].first;
+        EXPECT_TRUE(color.g == 255 && color.b == 127 && color.a == color.r) << cases[i].first;
+    }
+    EXPECT_EQ(KSDKDiscardObject(cloud), 0);
 }
 
 TEST_F(MeshBuilder, GeneralInfoNamesWithTheAnsiCodePageAndColours) {

@@ -54,6 +54,7 @@ TEST_F(Visibility, SetStoresTheByteAndAnnouncesHeldObjects) {
     standin::kscene::SetScenePresent(false);
     KSDKSetVisibility(static_cast<KObject*>(plain.get()), 1);
     EXPECT_EQ(plain->visible, 0) << "without a scene nothing is written";
+    EXPECT_EQ(KSDKGetVisibility(static_cast<KObject*>(datum.get())), 255) << "but the flag is read";
 }
 
 TEST_F(Visibility, OnlySceneObjectsHaveAFlag) {
