@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "host/kscene/KCloud.h"
+#include "platform/kscene/Failing.h"
 
 namespace {
 
@@ -126,6 +127,7 @@ KBBox KCloud::BBox() const { return BoxOf(m_positions); }
 KMatrix4<double> KCloud::GetTTransfo() const { return GetTotalTransfo(); }
 
 void KCloud::PrepareForCloudAdd(std::uint64_t count) {
+    standin::kscene::detail::ThrowIfFailing();
     const std::size_t total = m_positions.size() + std::size_t(count);
     m_positions.reserve(total);
     m_normals.reserve(total);

@@ -4,6 +4,7 @@
 #include <boost/make_shared.hpp>
 
 #include "host/kscene/KMBD.h"
+#include "platform/kscene/Failing.h"
 
 KMBDTarget::KMBDTarget() = default;
 KMBDTarget::~KMBDTarget() = default;
@@ -15,7 +16,10 @@ KMBDTarget& KMBDTarget::Assign(const KMBDTarget& other) {
     return *this;
 }
 
-void KMBDTarget::SetTargetPoint(const KPt3<double>& point) { targetPoint = point; }
+void KMBDTarget::SetTargetPoint(const KPt3<double>& point) {
+    standin::kscene::detail::ThrowIfFailing();
+    targetPoint = point;
+}
 void KMBDTarget::SetTargetPoint(const p_3d& point) { targetPoint = {point.x, point.y, point.z}; }
 void KMBDTarget::SetGroupId(std::int32_t id) { groupId = id; }
 void KMBDTarget::SetEntityId(std::int32_t id) { entityId = id; }
@@ -68,7 +72,10 @@ void KMBDBase::CalculateSurfaceFinish() {}
 
 // The base annotation offers no balloon rows of its own.
 bool KMBDBase::HasVisibleSubBalloons() const { return false; }
-std::uint64_t KMBDBase::GetNumberOfPossibleBalloons() const { return 0; }
+std::uint64_t KMBDBase::GetNumberOfPossibleBalloons() const {
+    standin::kscene::detail::ThrowIfFailing();
+    return 0;
+}
 
 // Rows run from 0 to GetNumberOfPossibleBalloons() - 1; others are ignored.
 void KMBDBase::SetSubBalloon(std::uint64_t row, boost::shared_ptr<KMBDBalloon> balloon) {
@@ -84,6 +91,7 @@ void KMBDBase::ClearSubBalloon(std::uint64_t row) { m_subBalloons.erase(row); }
 bool KMBDBase::IsBalloonRowVisible(std::uint64_t row) const { return HasSubBalloon(row); }
 
 bool KMBDBase::HasSubBalloon(std::uint64_t row) const {
+    standin::kscene::detail::ThrowIfFailing();
     return row < GetNumberOfPossibleBalloons() && m_subBalloons.count(row) != 0;
 }
 
@@ -96,8 +104,12 @@ boost::shared_ptr<KMBDSubFrame> KMBDBase::AddSubFrame() {
 }
 
 void KMBDBase::AddWitnessSegment(const KPt3<double>& start, const KPt3<double>& end) {
+    standin::kscene::detail::ThrowIfFailing();
     m_witness.push_back({start, end});
 }
 
-void KMBDBase::DeleteWitnessLines() { m_witness.clear(); }
+void KMBDBase::DeleteWitnessLines() {
+    standin::kscene::detail::ThrowIfFailing();
+    m_witness.clear();
+}
 void KMBDBase::SetMainBalloon(boost::shared_ptr<KMBDBalloon> balloon) { m_mainBalloon = std::move(balloon); }

@@ -4,6 +4,7 @@
 #include <boost/make_shared.hpp>
 
 #include "host/kscene/KMBD.h"
+#include "platform/kscene/Failing.h"
 
 namespace {
 
@@ -24,6 +25,7 @@ void KMBDTicket::DrawLines2Targets(KScene*) {}
 bool KMBDTicket::HasVisibleSubBalloons() const { return !SubBalloons().empty(); }
 
 std::uint64_t KMBDTicket::GetNumberOfPossibleBalloons() const {
+    standin::kscene::detail::ThrowIfFailing();
     return std::accumulate(SubFrames().begin(), SubFrames().end(), std::uint64_t{0},
                            [](std::uint64_t sum, const boost::shared_ptr<KMBDSubFrame>& frame) {
                                return sum + frame->controls.size();
@@ -62,7 +64,10 @@ void KMBDDatumTarget::DrawDatumTarget(KScene*) {}
 
 boost::shared_ptr<KMBDBase> KMBDDimension::CreateCopy() const { return CopyOf(*this); }
 bool KMBDDimension::HasVisibleSubBalloons() const { return !SubBalloons().empty(); }
-std::uint64_t KMBDDimension::GetNumberOfPossibleBalloons() const { return 1; }
+std::uint64_t KMBDDimension::GetNumberOfPossibleBalloons() const {
+    standin::kscene::detail::ThrowIfFailing();
+    return 1;
+}
 
 void KMBDDimension::SetSubBalloon(std::uint64_t row, boost::shared_ptr<KMBDBalloon> balloon) {
     KMBDBase::SetSubBalloon(row, std::move(balloon));

@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "host/kscene/KCloud.h"
+#include "platform/kscene/Failing.h"
 #include "platform/kscene/KOctree.h"
 
 KMeshBase::KMeshBase() = default;
@@ -99,6 +100,7 @@ void KMesh::ReserveTriangles(std::size_t count) {
 }
 
 void KMesh::AddTriangle(KTriangle triangle) {
+    standin::kscene::detail::ThrowIfFailing();
     const std::size_t index = m_corners.size();
     if (index >= std::numeric_limits<std::uint32_t>::max()) throw std::length_error("mesh full");
     // A surface has about two triangles per vertex: room for them at once

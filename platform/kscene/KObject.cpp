@@ -1,16 +1,23 @@
 // Named objects and drawable scene objects. Drawing happens in the real
 // scene library; the stand-in keeps only the state others can observe.
 #include "host/kscene/KObject.h"
+#include "platform/kscene/Failing.h"
 
-KObject::KObject() = default;
+KObject::KObject() { standin::kscene::detail::ThrowIfFailing(); }
 KObject::~KObject() = default;
 WString KObject::GetName() const { return m_name; }
-void KObject::SetName(const WString& name) { m_name = name; }
+void KObject::SetName(const WString& name) {
+    standin::kscene::detail::ThrowIfFailing();
+    m_name = name;
+}
 
 KSceneObject::KSceneObject() = default;
 KSceneObject::~KSceneObject() = default;
 
-void KSceneObject::SetColor(const KColor& color) { m_color = color; }
+void KSceneObject::SetColor(const KColor& color) {
+    standin::kscene::detail::ThrowIfFailing();
+    m_color = color;
+}
 
 void KSceneObject::SetColor(std::uint32_t packed) {
     m_color = {std::uint8_t(packed), std::uint8_t(packed >> 8), std::uint8_t(packed >> 16),
@@ -26,7 +33,10 @@ KMatrix4<double> KSceneObject::GetTotalTransfoExceptLast() const { return m_tran
 void KSceneObject::FixateTotalTransform() {}
 void KSceneObject::FixateTotalTransformAndResetAlignment() {}
 void KSceneObject::ResetTransfo() { m_transfo = {}; }
-void KSceneObject::SetTransfo(const KMatrix4<double>& transform) { m_transfo = transform; }
+void KSceneObject::SetTransfo(const KMatrix4<double>& transform) {
+    standin::kscene::detail::ThrowIfFailing();
+    m_transfo = transform;
+}
 
 void KSceneObject::AddTransfo(const KMatrix4<double>& t) {
     KMatrix4<double> product;

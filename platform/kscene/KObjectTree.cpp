@@ -4,6 +4,7 @@
 #include <boost/make_shared.hpp>
 
 #include "host/kscene/KObjectTree.h"
+#include "platform/kscene/Failing.h"
 
 namespace {
 
@@ -41,6 +42,7 @@ KObjectTreeManager::~KObjectTreeManager() = default;
 
 void KObjectTreeManager::GetNodesForObject(std::vector<boost::shared_ptr<KObjectTreeNode>>& nodes,
                                            boost::shared_ptr<KObject> object) const {
+    standin::kscene::detail::ThrowIfFailing();
     if (!object) return;
     auto collect = [&](const boost::shared_ptr<KObjectTreeNode>& node) {
         if (!node->isGroup && node->object.lock() == object) nodes.push_back(node);
@@ -49,6 +51,7 @@ void KObjectTreeManager::GetNodesForObject(std::vector<boost::shared_ptr<KObject
 }
 
 boost::shared_ptr<KObjectTreeNode> KObjectTreeManager::GetObjectTreeNodePtr(const void* address) const {
+    standin::kscene::detail::ThrowIfFailing();
     boost::shared_ptr<KObjectTreeNode> found;
     auto match = [&](const boost::shared_ptr<KObjectTreeNode>& node) {
         if (!found && node.get() == address) found = node;
@@ -81,6 +84,7 @@ boost::shared_ptr<KObjectTreeNode> KObjectTreeManager::GroupNodes(
 }
 
 void KObjectTreeManager::ObjectModified(boost::shared_ptr<KObjectTreeNode> node) {
+    standin::kscene::detail::ThrowIfFailing();
     m_modified.push_back(node.get());
 }
 

@@ -1,6 +1,7 @@
 // The scene: the objects it holds (saved or not), change notifications, and
 // the scene library's static entry points.
 #include "host/kscene/KObjectTree.h"
+#include "platform/kscene/Failing.h"
 #include "platform/kscene/KSceneStandIn.h"
 
 namespace {
@@ -80,29 +81,37 @@ void KScene::Impl::Clear() {
 KScene::KScene() : m_impl(std::make_unique<Impl>()) {}
 KScene::~KScene() = default;
 
-void KScene::AddObject(boost::shared_ptr<KObject> object) { Hold(*m_impl, std::move(object), true); }
+void KScene::AddObject(boost::shared_ptr<KObject> object) {
+    standin::kscene::detail::ThrowIfFailing();
+    Hold(*m_impl, std::move(object), true);
+}
 
 void KScene::AddUnsavableObject(boost::shared_ptr<KObject> object) {
+    standin::kscene::detail::ThrowIfFailing();
     Hold(*m_impl, std::move(object), false);
 }
 
 boost::shared_ptr<KObject> KScene::GetObjectPtr(const void* address) const {
+    standin::kscene::detail::ThrowIfFailing();
     const Impl::Entry* entry = m_impl->Find(address);
     return entry != nullptr ? entry->object : boost::shared_ptr<KObject>();
 }
 
 void KScene::ObjectModified(boost::shared_ptr<KObject> object) {
+    standin::kscene::detail::ThrowIfFailing();
     ++m_impl->modified[object.get()];
 }
 
 bool KScene::GetAllObjectsOfType(std::vector<boost::shared_ptr<KObject>>& objects,
                                  const KTypeCompareFct& accept) const {
+    standin::kscene::detail::ThrowIfFailing();
     objects.reserve(objects.size() + m_impl->entries.size());
     return AppendAccepted(m_impl->entries, objects, accept);
 }
 
 bool KScene::GetAllObjectsOfType(std::list<boost::shared_ptr<KObject>>& objects,
                                  const KTypeCompareFct& accept) const {
+    standin::kscene::detail::ThrowIfFailing();
     return AppendAccepted(m_impl->entries, objects, accept);
 }
 
@@ -113,9 +122,13 @@ bool KD::LoadDLL(const char* name) {
     return true;
 }
 
-void KD::SetUndoPoint(const char* label) { Library().undoPoints.emplace_back(label); }
+void KD::SetUndoPoint(const char* label) {
+    standin::kscene::detail::ThrowIfFailing();
+    Library().undoPoints.emplace_back(label);
+}
 
 bool KD::ClearOrvantaDB() {
+    standin::kscene::detail::ThrowIfFailing();
     SceneLibrary& library = Library();
     ++library.clears;
     library.scene.impl().Clear();
@@ -130,6 +143,7 @@ namespace standin::kscene {
 void SetScenePresent(bool present) { Library().present = present; }
 
 void Reset() {
+    FailOperations(false);
     SceneLibrary& library = Library();
     library.scene.impl().Clear();
     library.tree.Clear();

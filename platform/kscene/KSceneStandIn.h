@@ -38,6 +38,9 @@ KScene& Scene();
 const std::vector<std::string>& UndoPoints();
 const std::vector<std::string>& LoadedDlls();
 int ClearCount();
+// While set, every operation of the scene library but KD::GetScene throws
+// std::runtime_error ("scene library failure"), constructors included.
+void FailOperations(bool failing);
 // What KD::ClearOrvantaDB reports next.
 void SetClearResult(bool result);
 

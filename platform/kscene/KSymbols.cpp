@@ -3,6 +3,7 @@
 #include <array>
 
 #include "host/kscene/KMBD.h"
+#include "platform/kscene/Failing.h"
 
 namespace {
 
@@ -25,11 +26,13 @@ WCHAR Widen(unsigned char byte) {
 }  // namespace
 
 char KMBDBase::GetNonUnicodeSymbol(MBDSymbol symbol) {
+    standin::kscene::detail::ThrowIfFailing();
     if (symbol < 0 || symbol >= SymbolCount) return ' ';
     return static_cast<char>(kFirstSymbolByte + symbol);
 }
 
 WString KTextObject::ConvertMBDsymbolText(const std::string& text) {
+    standin::kscene::detail::ThrowIfFailing();
     WString wide;
     wide.reserve(text.size());
     for (const char c : text) wide.push_back(Widen(static_cast<unsigned char>(c)));

@@ -18,6 +18,9 @@ struct TabState {
     int removeCalls = 0;
     std::pair<bool, bool> lastRestore{false, false};
     std::pair<bool, bool> lastRemove{false, false};
+    // While set, each tab function throws std::runtime_error ("core library
+    // failure") before it does anything.
+    bool failing = false;
 };
 
 TabState& Tabs();
