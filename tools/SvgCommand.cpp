@@ -22,8 +22,11 @@ public:
             const partfile::Part part = ReadPart(GivenArgument(*m_part, m_path));
             Session session(part);
             session.Import();
-            const std::string svg = SceneSvg(session.Scene());
-            return m_output.empty() ? Print(svg) : Save(svg);
+            if (m_output.empty()) {
+                WriteSceneSvg(session.Scene(), std::cout);
+                return kExitSuccess;
+            }
+            return Save(session.Scene(), m_output);
         } catch (const partfile::PartFileError& error) {
             std::cerr << "draftlift svg: " << error.what() << '\n';
             return kExitBadInput;
@@ -31,16 +34,11 @@ public:
     }
 
 private:
-    static int Print(const std::string& svg) {
-        std::cout << svg;
-        return kExitSuccess;
-    }
-
-    int Save(const std::string& svg) const {
-        std::ofstream file(m_output, std::ios::binary);
-        file << svg;
+    static int Save(const KScene& scene, const std::string& path) {
+        std::ofstream file(path, std::ios::binary);
+        WriteSceneSvg(scene, file);
         if (file.flush()) return kExitSuccess;
-        std::cerr << "draftlift svg: cannot write " << m_output << '\n';
+        std::cerr << "draftlift svg: cannot write " << path << '\n';
         return kExitBadInput;
     }
 
