@@ -304,4 +304,29 @@ TEST(SvgRendering, RsvgReadsEveryDrawing) {
     std::remove(png.c_str());
 }
 
+// The tool's own --png, for the sample and parts whose records carry
+// hostile texts and far points.
+TEST(SvgRendering, TheToolRendersPartsAsPng) {
+    if (!HaveRsvg()) GTEST_SKIP() << "rsvg-convert is not installed (Debian package librsvg2-bin)";
+    const char* kHostile = R"({"entities": [
+        {"type": "note", "text": "~M01|x", "basePoint": [1e308, -1e308, 0], "memoryTable": 1},
+        {"type": "note", "text": "~M01|y", "basePoint": [-1e308, 5e-324, 0], "memoryTable": 2}],
+        "memoryTables": {
+          "1": "MBD|<\u0001&\u001f>|1|0|0|0|0||0|0\r\n101|0|0|0|1|0|0|0|1|0\r\n102|6|8|\u0002<|0|16|]]>|0|\r\n109|\u007f\uffff",
+          "2": "MBD|\ud83d\ude00|11|0|0|0|0||0|0\r\n101|0|0|0|0|0|0|1|0|1\r\n108|\u0008\r\n136|target\r\n110\r\n\uffb0&amp;"}})";
+    const std::string part = Scratch("hostile.json"), png = Scratch("part.png");
+    std::ofstream(part, std::ios::binary) << kHostile;
+    for (const std::string& given : {std::string(), part}) {
+        std::remove(png.c_str());
+        const std::string command = "'" DRAFTLIFT_TOOL "' svg " + given + " --png '" + png + "'";
+        EXPECT_EQ(RsvgComplaints(command), "");
+        std::ifstream picture(png, std::ios::binary);
+        char magic[4] = {};
+        picture.read(magic, 4);
+        EXPECT_EQ(std::string(magic + 1, 3), "PNG") << given;
+    }
+    std::remove(part.c_str());
+    std::remove(png.c_str());
+}
+
 }  // namespace
