@@ -1,21 +1,25 @@
-// The scene's annotations as a simple SVG picture, seen from above (the XY
-// plane): feature control frames as boxed compartments, datums as labelled
-// boxes, dimensions and notes as their texts, target points as dots joined to
-// their annotation, witness segments as lines.
+// The scene's annotations as an SVG drawing, seen from above (the XY plane):
+// each annotation's figure near its anchor, clear of every other, with
+// leaders, dimension lines and witness segments reaching into the scene.
 #pragma once
 
+#include <ostream>
 #include <string>
 
-#include "host/WinTypes.h"
 #include "host/kscene/KScene.h"
 
 namespace draftlift_tool {
 
-// The whole picture, an SVG document.
-std::string SceneSvg(const KScene& scene);
+struct PageSize {
+    double width;
+    double height;
+};
 
-// A scene text as UTF-8 for the picture: the host's symbol characters
-// (U+FFxx) become readable glyphs; everything else stays as it is.
-std::string ReadableText(const WString& text);
+// Writes the drawing to `out` as it goes; what it keeps per annotation is a
+// few numbers, so scenes of millions of annotations draw in little memory.
+PageSize WriteSceneSvg(const KScene& scene, std::ostream& out);
+
+// The same drawing as one text.
+std::string SceneSvg(const KScene& scene);
 
 }  // namespace draftlift_tool

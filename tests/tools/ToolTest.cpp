@@ -144,8 +144,8 @@ TEST(Tool, WritesTheSampleSceneAsJson) {
     // Symbol characters (U+FFxx) and names reach the JSON as UTF-8.
     const json& frame = named["FCF-1"]["subFrames"][0];
     EXPECT_EQ(frame["symbolText"], "\xEF\xBF\x89");
-    EXPECT_EQ(frame["controls"][0]["toleranceText"], "\xEF\xBF\x9C 0.05 \xEF\xBF\xAD");
-    EXPECT_EQ(frame["controls"][0]["datumRef2Text"], "B\xEF\xBF\xAC");
+    EXPECT_EQ(frame["controls"][0]["toleranceText"], "\xEF\xBF\x9C 0.05 \xEF\xBF\xAF");
+    EXPECT_EQ(frame["controls"][0]["datumRef2Text"], "B\xEF\xBF\xAF");
     EXPECT_EQ(named["FCF-3"]["datumLabel"], (json{{"enabled", true}, {"text", "D"}}));
     EXPECT_EQ(named["TICKET-8 \xC3\x98"]["text5"], (json{{"enabled", true}, {"text", "2X"}}));
 }
