@@ -1,9 +1,7 @@
 // draftlift svg [PART.json] [-o FILE]: imports a part and draws every
 // annotation of the resulting scene as SVG.
-#include <fstream>
-#include <iostream>
-
 #include "tools/Commands.h"
+#include "tools/Output.h"
 #include "tools/Session.h"
 #include "tools/SvgWriter.h"
 
@@ -13,40 +11,28 @@ namespace {
 class SvgCommand final : public Command {
 public:
     void Configure(CLI::App& app) override {
-        m_part = app.add_option("part", m_path, "Part file (JSON); the built-in sample without one");
-        app.add_option("-o,--output", m_output, "Write the picture to this file instead of the standard output");
+        m_part = app.add_option("part", m_path, kPartHelp);
+        app.add_option("-o,--output", m_output,
+                       "Write the picture to this file; - or none for the standard output");
     }
 
     int Run() override {
-        try {
-            const partfile::Part part = ReadPart(GivenArgument(*m_part, m_path));
-            Session session(part);
-            session.Import();
-            const std::string svg = SceneSvg(session.Scene());
-            return m_output.empty() ? Print(svg) : Save(svg);
-        } catch (const partfile::PartFileError& error) {
-            std::cerr << "draftlift svg: " << error.what() << '\n';
-            return kExitBadInput;
-        }
-    }
-
-private:
-    static int Print(const std::string& svg) {
-        std::cout << svg;
+        // A file that cannot be written is known before the import.
+        Output output(m_output);
+        Progress progress = Progress::OnTerminal("draftlift svg");
+        Session session(ReadPart(Input::Choose(GivenArgument(*m_part, m_path)), progress));
+        session.Import(progress);
+        progress.Clear();
+        output.Stream() << SceneSvg(session.Scene());
+        output.Close();
+        output.Publish();
         return kExitSuccess;
     }
 
-    int Save(const std::string& svg) const {
-        std::ofstream file(m_output, std::ios::binary);
-        file << svg;
-        if (file.flush()) return kExitSuccess;
-        std::cerr << "draftlift svg: cannot write " << m_output << '\n';
-        return kExitBadInput;
-    }
-
+private:
     CLI::Option* m_part = nullptr;
     std::string m_path;
-    std::string m_output;
+    std::string m_output = "-";
 };
 
 const CommandRegistrar<SvgCommand> registrar{"svg", "Draw the imported annotations of a part as SVG"};
