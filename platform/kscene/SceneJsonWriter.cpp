@@ -18,23 +18,22 @@ constexpr std::size_t kIndent = 2;
 constexpr std::size_t kNumberLength = 32;
 constexpr char kHex[] = "0123456789abcdef";
 
-// The escape of a character JSON does not allow raw in a string; empty for
-// every other character.
-std::string_view EscapeOf(unsigned char c, char (&buffer)[7]) {
+bool NeedsEscape(unsigned char c) { return c < 0x20 || c == '"' || c == '\\'; }
+
+// The escape of a character JSON does not allow raw in a string.
+void AppendEscape(std::string& out, unsigned char c) {
     switch (c) {
-        case '"': return "\\\"";
-        case '\\': return "\\\\";
-        case '\b': return "\\b";
-        case '\f': return "\\f";
-        case '\n': return "\\n";
-        case '\r': return "\\r";
-        case '\t': return "\\t";
+        case '"': out += "\\\""; return;
+        case '\\': out += "\\\\"; return;
+        case '\b': out += "\\b"; return;
+        case '\f': out += "\\f"; return;
+        case '\n': out += "\\n"; return;
+        case '\r': out += "\\r"; return;
+        case '\t': out += "\\t"; return;
         default: break;
     }
-    if (c >= 0x20) return {};
-    const char escape[7] = {'\\', 'u', '0', '0', kHex[c >> 4], kHex[c & 0xF], '\0'};
-    std::copy(escape, escape + 7, buffer);
-    return std::string_view(buffer, 6);
+    const char escape[] = {'\\', 'u', '0', '0', kHex[c >> 4], kHex[c & 0xF]};
+    out.append(escape, sizeof escape);
 }
 
 }  // namespace
@@ -136,16 +135,14 @@ void JsonOut::String(std::string_view utf8) {
 
 void JsonOut::Escaped(std::string_view utf8) {
     m_buffer += '"';
-    std::size_t run = 0;
-    char buffer[7];
+    std::size_t from = 0;
     for (std::size_t i = 0; i < utf8.size(); ++i) {
-        const std::string_view escape = EscapeOf(static_cast<unsigned char>(utf8[i]), buffer);
-        if (escape.empty()) continue;
-        m_buffer.append(utf8, run, i - run);
-        m_buffer.append(escape);
-        run = i + 1;
+        if (!NeedsEscape(static_cast<unsigned char>(utf8[i]))) continue;
+        m_buffer.append(utf8, from, i - from);
+        AppendEscape(m_buffer, static_cast<unsigned char>(utf8[i]));
+        from = i + 1;
     }
-    m_buffer.append(utf8, run, utf8.size() - run);
+    m_buffer.append(utf8, from, utf8.size() - from);
     m_buffer += '"';
 }
 
@@ -157,13 +154,11 @@ void JsonOut::Text(const WString& text) {
     }
     Next();
     m_buffer += '"';
-    char buffer[7];
     for (const WCHAR c : text) {
-        const std::string_view escape = EscapeOf(static_cast<unsigned char>(c), buffer);
-        if (escape.empty()) {
-            m_buffer += static_cast<char>(c);
+        if (NeedsEscape(static_cast<unsigned char>(c))) {
+            AppendEscape(m_buffer, static_cast<unsigned char>(c));
         } else {
-            m_buffer.append(escape);
+            m_buffer += static_cast<char>(c);
         }
     }
     m_buffer += '"';
