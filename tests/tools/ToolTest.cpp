@@ -36,6 +36,13 @@ const fs::path& Scratch() {
     return folder;
 }
 
+// Takes the folder away once every test has run.
+class ScratchCleanup : public ::testing::Environment {
+public:
+    void TearDown() override { fs::remove_all(Scratch()); }
+};
+const auto* const kScratchCleanup = ::testing::AddGlobalTestEnvironment(new ScratchCleanup);
+
 std::string Slurp(const fs::path& path) {
     std::ostringstream text;
     text << std::ifstream(path, std::ios::binary).rdbuf();
@@ -80,9 +87,9 @@ struct ToolResult {
 // its standard output goes (empty: captured).
 ToolResult RunTool(const std::vector<std::string>& arguments, Text input, const std::string& out = "") {
     const Terminal terminal;
-    const std::string captured = (Scratch().parent_path() / ("out-" + std::to_string(getpid()))).string();
-    const std::string errors = captured + ".err";
-    const std::string in = input ? Write("../stdin-" + std::to_string(getpid()), std::string(*input)) : terminal.Path();
+    const std::string captured = (Scratch() / "stdout").string();
+    const std::string errors = (Scratch() / "stderr").string();
+    const std::string in = input ? Write("stdin", *input) : terminal.Path();
     std::string command = Quoted(DRAFTLIFT_TOOL);
     for (const std::string& argument : arguments) command += " " + Quoted(argument);
     command += " <" + Quoted(in) + " >" + Quoted(out.empty() ? captured : out) + " 2>" + Quoted(errors);
