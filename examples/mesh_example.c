@@ -1,10 +1,9 @@
 /* Builds a small mesh (a square pyramid) through the exported interface,
  * names, colours and places it, finishes it, and exports the scene's meshes
  * to the file given on the command line (.ply, .gltf or .glb). */
+#include <draftlift/draftlift.h>
+#include <draftlift/standin_tools.h>
 #include <stdio.h>
-
-#include "draftlift/draftlift.h"
-#include "tools/MeshExportC.h"
 
 static const double kPoints[] = {
     0.0, 0.0, 0.0, 2.0, 0.0, 0.0, 2.0, 2.0, 0.0, 0.0, 2.0, 0.0, /* base */

@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -20,8 +21,24 @@ namespace draftlift_tool {
 // Exit codes shared by the subcommands.
 enum ExitCode : int {
     kExitSuccess = 0,
-    kExitBadInput = 1,  // the part file is unreadable or malformed
-    kExitRefused = 2,   // lint: at least one record is refused
+    kExitBadInput = 1,  // an input is unreadable or malformed
+    kExitUsage = 2,     // the command line is wrong
+    kExitRefused = 3,   // lint: at least one record is refused
+    kExitOutput = 4,    // an output cannot be written
+};
+
+// A command line the parser accepted but the command cannot use, such as an
+// output whose format is not known.
+class UsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// An input other than a part file that is unreadable or malformed; the
+// message names the input and the place.
+class InputError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
 };
 
 class Command {
@@ -29,7 +46,8 @@ public:
     virtual ~Command() = default;
     // Declares the subcommand's arguments and options on its own CLI11 app.
     virtual void Configure(CLI::App& app) = 0;
-    // Runs once the command line is parsed; returns the exit code.
+    // Runs once the command line is parsed; returns the exit code. Errors
+    // come as UsageError, InputError, partfile::PartFileError or OutputError.
     virtual int Run() = 0;
 };
 
@@ -37,6 +55,9 @@ public:
 inline std::optional<std::string> GivenArgument(const CLI::Option& option, const std::string& value) {
     return option.count() > 0 ? std::optional<std::string>(value) : std::nullopt;
 }
+
+// How an input argument is described in every command's help.
+constexpr char kPartHelp[] = "Part file (JSON), - for the standard input; see INPUT below";
 
 struct CommandEntry {
     std::string name;

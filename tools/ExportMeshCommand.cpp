@@ -1,163 +1,178 @@
 // draftlift export-mesh [SCENE.json] -o OUT...: builds clouds and meshes
 // through the exported interface and writes the finished ones to PLY, glTF
-// or GLB (by the output's extension).
-#include <fstream>
+// or GLB (by the output's extension, or --format).
 #include <iostream>
-#include <stdexcept>
-
-#include <nlohmann/json.hpp>
 
 #include "draftlift/draftlift.h"
 #include "platform/kscene/KSceneStandIn.h"
+#include "tools/AnsiText.h"
 #include "tools/Commands.h"
+#include "tools/Input.h"
 #include "tools/MeshExport.h"
+#include "tools/Output.h"
+#include "tools/Printable.h"
+#include "tools/SceneFile.h"
 
 namespace draftlift_tool {
 namespace {
 
-constexpr char kHelp[] =
+constexpr char kSceneHelp[] =
     "Builds clouds and meshes through the exported interface and writes them out.\n"
-    "Without SCENE a demo is built: a coloured cube mesh and a 3x3x3 point cloud.\n"
-    "SCENE is JSON: {\"objects\": [{\"kind\": \"mesh\" | \"cloud\", \"name\": text,\n"
-    "  \"color\": [r, g, b, a] (0 to 1), \"transform\": 16 numbers row by row,\n"
-    "  \"points\": [x, y, z, ...], \"normals\": [x, y, z, ...] (optional),\n"
-    "  \"colors\": [r, g, b, a, ...] per vertex (optional), \"faces\": [i, j, k, ...]}]}.\n"
-    "Every object is finished, then each output gets all of them: .ply merges them\n"
-    "in scene coordinates, .gltf / .glb keep one node per object.";
+    "Without SCENE (see INPUT) the demo is built: a coloured cube mesh and a 3x3x3\n"
+    "point cloud. SCENE is JSON:\n"
+    "  {\"objects\": [{\"kind\": \"mesh\" | \"cloud\", \"name\": text,\n"
+    "    \"color\": [r, g, b, a] (0 to 1), \"transform\": 16 numbers row by row,\n"
+    "    \"points\": [x, y, z, ...], \"normals\": [x, y, z, ...] (optional),\n"
+    "    \"colors\": [r, g, b, a, ...] per vertex (optional), \"faces\": [i, j, k, ...]}]}\n"
+    "Every member is optional but \"objects\"; a cloud has no \"faces\". Names reach the\n"
+    "interface in the active ANSI code page (Windows-1252 here); a character it lacks\n"
+    "becomes '?', with a warning. Every object is finished, then each output gets all\n"
+    "of them: .ply merges them in scene coordinates, .gltf / .glb keep one node per\n"
+    "object. Outputs are written all or nothing.";
 
-using nlohmann::json;
+using meshexport::Format;
 
-class BuildError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
-
-template <class T>
-std::vector<T> Numbers(const json& object, const char* key) {
-    return object.contains(key) ? object.at(key).get<std::vector<T>>() : std::vector<T>();
+void Check(std::int32_t result, const std::string& place, const std::string& what) {
+    if (result != 0) throw InputError(place + ": the interface refused its " + what);
 }
 
-void Check(std::int32_t result, const std::string& what) {
-    if (result != 0) throw BuildError(what + " was refused");
+// The name as the interface takes it; `place` names the object in a warning.
+std::optional<std::string> InterfaceName(const ObjectDescription& object, const std::string& place) {
+    if (!object.name) return std::nullopt;
+    AnsiText ansi = ToAnsiCodePage(*object.name);
+    if (ansi.replaced) {
+        std::cerr << "draftlift export-mesh: warning: " << place << ": the name " << QuotedPrintable(*object.name)
+                  << " has characters the ANSI code page lacks; they become '?'\n";
+    }
+    return std::move(ansi.text);
+}
+
+void Fill(KSDKHandle handle, const ObjectDescription& object, const std::string& place) {
+    const std::optional<std::string> name = InterfaceName(object, place);
+    KSDKGeneralInfo info;
+    KSDKInitGeneralInfo(&info);
+    info.name = name ? name->c_str() : nullptr;
+    info.hasColor = object.color.has_value();
+    if (object.color) std::copy(object.color->begin(), object.color->end(), info.color);
+    Check(KSDKSetGeneralInfo(handle, &info), place, "name and colour");
+
+    KSDKVertices vertices;
+    KSDKInitVertices(&vertices);
+    vertices.points = object.points.data();
+    vertices.count = std::uint32_t(object.points.size() / 3);
+    vertices.normals = object.normals.empty() ? nullptr : object.normals.data();
+    vertices.colors = object.colors.empty() ? nullptr : object.colors.data();
+    Check(KSDKSetVertices(handle, &vertices), place, "vertices");
+
+    if (!object.faces.empty()) {
+        KSDKFaces faces;
+        KSDKInitFaces(&faces);
+        faces.indices = object.faces.data();
+        faces.count = std::uint32_t(object.faces.size() / 3);
+        Check(KSDKSetFaces(handle, &faces), place, "faces");
+    }
+    if (object.transform) {
+        KSDKTransform transform;
+        std::copy(object.transform->begin(), object.transform->end(), transform.m);
+        Check(KSDKSetLocalTransform(handle, &transform), place, "transform");
+    }
 }
 
 // One object through the interface, from create to finish.
-void Build(const json& description) {
-    const std::string kind = description.value("kind", "mesh");
-    if (kind != "mesh" && kind != "cloud") throw BuildError("unknown kind \"" + kind + "\"");
-    const KSDKHandle handle = kind == "mesh" ? KSDKCreateMesh() : KSDKCreateCloud();
-    if (handle == nullptr) throw BuildError("no scene");
+void Build(const ObjectDescription& object, std::size_t index) {
+    const std::string place = "object " + std::to_string(index);
+    const bool mesh = object.kind == ObjectDescription::Kind::Mesh;
+    const KSDKHandle handle = mesh ? KSDKCreateMesh() : KSDKCreateCloud();
+    if (handle == nullptr) throw InputError(place + ": the interface made no object");
     try {
-        const std::string name = description.value("name", "");
-        const std::vector<float> color = Numbers<float>(description, "color");
-        KSDKGeneralInfo info;
-        KSDKInitGeneralInfo(&info);
-        info.name = description.contains("name") ? name.c_str() : nullptr;
-        info.hasColor = color.size() == 4;
-        if (info.hasColor) std::copy(color.begin(), color.end(), info.color);
-        Check(KSDKSetGeneralInfo(handle, &info), "name and colour");
-
-        const auto points = Numbers<double>(description, "points");
-        const auto normals = Numbers<double>(description, "normals");
-        const auto colors = Numbers<float>(description, "colors");
-        const std::size_t count = points.size() / 3;
-        if (points.size() % 3 != 0 || (!normals.empty() && normals.size() != 3 * count) ||
-            (!colors.empty() && colors.size() != 4 * count)) {
-            throw BuildError("vertex arrays of unequal length");
-        }
-        KSDKVertices vertices;
-        KSDKInitVertices(&vertices);
-        vertices.points = points.data();
-        vertices.count = std::uint32_t(count);
-        vertices.normals = normals.empty() ? nullptr : normals.data();
-        vertices.colors = colors.empty() ? nullptr : colors.data();
-        Check(KSDKSetVertices(handle, &vertices), "vertices");
-
-        const auto indices = Numbers<std::uint32_t>(description, "faces");
-        if (!indices.empty()) {
-            if (indices.size() % 3 != 0) throw BuildError("faces need three indices each");
-            KSDKFaces faces;
-            KSDKInitFaces(&faces);
-            faces.indices = indices.data();
-            faces.count = std::uint32_t(indices.size() / 3);
-            Check(KSDKSetFaces(handle, &faces), "faces");
-        }
-        const auto matrix = Numbers<double>(description, "transform");
-        if (!matrix.empty()) {
-            if (matrix.size() != 16) throw BuildError("a transform has 16 numbers");
-            KSDKTransform transform;
-            std::copy(matrix.begin(), matrix.end(), transform.m);
-            Check(KSDKSetLocalTransform(handle, &transform), "transform");
-        }
+        Fill(handle, object, place);
     } catch (...) {
         KSDKDiscardObject(handle);
         throw;
     }
     // After -1 the object is gone already.
-    Check(KSDKFinishObject(handle), "finishing");
-}
-
-json DemoScene() {
-    json cube = {{"kind", "mesh"}, {"name", "cube"}, {"color", {0.2, 0.5, 1.0, 1.0}}};
-    std::vector<double> points;
-    for (int i = 0; i < 8; ++i) points.insert(points.end(), {double(i & 1), double((i >> 1) & 1), double((i >> 2) & 1)});
-    cube["points"] = points;
-    cube["faces"] = {0, 2, 3, 0, 3, 1, 4, 5, 7, 4, 7, 6, 0, 1, 5, 0, 5, 4,
-                     2, 6, 7, 2, 7, 3, 0, 4, 6, 0, 6, 2, 1, 3, 7, 1, 7, 5};
-    json cloud = {{"kind", "cloud"}, {"name", "grid"}};
-    std::vector<double> grid;
-    std::vector<float> colors;
-    for (int i = 0; i < 27; ++i) {
-        grid.insert(grid.end(), {i % 3 * 0.5, i / 3 % 3 * 0.5, i / 9 * 0.5});
-        colors.insert(colors.end(), {i % 3 / 2.0f, i / 3 % 3 / 2.0f, i / 9 / 2.0f, 1.0f});
-    }
-    cloud["points"] = grid;
-    cloud["colors"] = colors;
-    cloud["transform"] = {1, 0, 0, 3, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};  // row by row: x + 3
-    return {{"objects", {cube, cloud}}};
-}
-
-json ReadScene(const std::string& path) {
-    std::ifstream in(path);
-    if (!in) throw BuildError("cannot read " + path);
-    try {
-        return json::parse(in);
-    } catch (const json::exception& error) {
-        throw BuildError(path + ": " + error.what());
-    }
+    Check(KSDKFinishObject(handle), place, "finished object");
 }
 
 class ExportMeshCommand final : public Command {
 public:
     void Configure(CLI::App& app) override {
-        app.description(kHelp);
-        m_scene = app.add_option("scene", m_path, "Scene description (JSON); the demo without one");
-        app.add_option("-o,--output", m_outputs, "File to write: .ply, .gltf or .glb (repeatable)")->required();
+        app.footer(kSceneHelp);
+        m_scene = app.add_option("scene", m_path, "Scene description (JSON), - for the standard input");
+        app.add_option("-o,--output", m_outputs,
+                       "File to write: .ply, .gltf or .glb, - for the standard output (repeatable)")
+            ->required()
+            ->allow_extra_args(false);
+        app.add_option("--format", m_format, "Format of every output, whatever its name: ply, gltf or glb")
+            ->check(CLI::IsMember({"ply", "gltf", "glb"}));
     }
 
     int Run() override {
-        try {
-            standin::kscene::Reset();
-            const json scene = m_scene->count() > 0 ? ReadScene(m_path) : DemoScene();
-            for (const json& object : scene.at("objects")) Build(object);
-            const auto objects = meshexport::FinishedClouds();
-            for (const std::string& output : m_outputs) {
-                meshexport::Export(objects, output);
-                std::cout << "wrote " << objects.size() << " objects to " << output << '\n';
+        const std::vector<Format> formats = OutputFormats();
+        standin::kscene::Reset();
+        const std::vector<ObjectDescription> scene = ReadInput();
+        for (std::size_t i = 0; i < scene.size(); ++i) Build(scene[i], i);
+        const auto objects = meshexport::FinishedClouds();
+        OutputSet outputs(m_outputs);
+        bool toStandardOutput = false;
+        for (std::size_t i = 0; i < formats.size(); ++i) {
+            Output& output = *outputs.Outputs()[i];
+            toStandardOutput = toStandardOutput || output.IsStandardOutput();
+            try {
+                meshexport::Write(objects, formats[i], output.Stream());
+            } catch (const meshexport::ExportError& error) {
+                throw OutputError("cannot write " + output.Path() + ": " + error.what());
             }
-            standin::kscene::Reset();
-            return kExitSuccess;
-        } catch (const std::exception& error) {
-            std::cerr << "draftlift export-mesh: " << error.what() << '\n';
-            standin::kscene::Reset();
-            return kExitBadInput;
         }
+        outputs.CloseAndPublish();
+        // The standard output carries a mesh; a report would spoil it.
+        if (!toStandardOutput) Report(objects.size());
+        return kExitSuccess;
     }
 
 private:
+    // Every output's format, checked before anything is written.
+    std::vector<Format> OutputFormats() const {
+        std::vector<Format> formats;
+        for (const std::string& path : m_outputs) {
+            if (!m_format.empty()) {
+                formats.push_back(*meshexport::FormatNamed(m_format));
+            } else if (path == "-") {
+                throw UsageError("the standard output needs --format ply, gltf or glb");
+            } else {
+                try {
+                    formats.push_back(meshexport::FormatOf(path));
+                } catch (const meshexport::ExportError& error) {
+                    throw UsageError(error.what());
+                }
+            }
+        }
+        return formats;
+    }
+
+    std::vector<ObjectDescription> ReadInput() const {
+        const Input input = Input::Choose(GivenArgument(*m_scene, m_path));
+        if (input.GetKind() == Input::Kind::BuiltIn) return DemoScene();
+        std::ifstream file;
+        if (input.GetKind() == Input::Kind::File) file = Input::OpenFile(input.Path());
+        try {
+            return ReadScene(file.is_open() ? file : Input::StandardInput());
+        } catch (const InputError& error) {
+            throw InputError(input.Name("") + ": " + error.what());
+        }
+    }
+
+    void Report(std::size_t objects) const {
+        for (const std::string& path : m_outputs) {
+            std::cout << "wrote " << objects << (objects == 1 ? " object to " : " objects to ") << Printable(path) << '\n';
+        }
+        FinishStandardOutput();
+    }
+
     CLI::Option* m_scene = nullptr;
     std::string m_path;
     std::vector<std::string> m_outputs;
+    std::string m_format;
 };
 
 const CommandRegistrar<ExportMeshCommand> registrar{"export-mesh",

@@ -2,10 +2,12 @@
 // and reports what it made, or writes the resulting scene as JSON.
 #include <iostream>
 
+#include "platform/kscene/KSceneStandIn.h"
 #include "platform/kscene/SceneJson.h"
 #include "tools/Commands.h"
-#include "tools/RecordCheck.h"
+#include "tools/Output.h"
 #include "tools/Session.h"
+#include "tools/StandardStreams.h"
 
 namespace draftlift_tool {
 namespace {
@@ -13,30 +15,38 @@ namespace {
 class ImportCommand final : public Command {
 public:
     void Configure(CLI::App& app) override {
-        m_part = app.add_option("part", m_path, "Part file (JSON); the built-in sample without one");
+        m_part = app.add_option("part", m_path, kPartHelp);
         app.add_flag("--json", m_json, "Write the resulting scene as JSON instead of a summary");
     }
 
     int Run() override {
-        try {
-            const partfile::Part part = ReadPart(GivenArgument(*m_part, m_path));
-            Session session(part);
-            const ImportSummary summary = session.Import();
-            if (m_json) {
-                std::cout << scenejson::SceneJsonText() << '\n';
-            } else {
-                std::cout << "imported " << summary.annotations << " annotations from "
-                          << summary.recordedNotes << " recorded notes, "
-                          << RefusedRecords().size() << " refused\n";
-            }
-            return kExitSuccess;
-        } catch (const partfile::PartFileError& error) {
-            std::cerr << "draftlift import: " << error.what() << '\n';
-            return kExitBadInput;
+        Progress progress = Progress::OnTerminal("draftlift import");
+        Session session(ReadPart(Input::Choose(GivenArgument(*m_part, m_path)), progress));
+        if (m_json) {
+            session.Import(progress);
+            WriteScene(session, progress);
+        } else {
+            const ImportSummary summary = session.ImportCounted(progress);
+            progress.Clear();
+            std::cout << Describe(summary) << '\n';
         }
+        FinishStandardOutput();
+        return kExitSuccess;
     }
 
 private:
+    // Progress shows while the text goes to a pipe or a file; on a terminal
+    // it would fall between the lines.
+    static void WriteScene(Session& session, Progress& progress) {
+        progress.Clear();
+        progress.Stage("writing objects", session.Scene().impl().entries.size());
+        const bool shown = !IsTerminal(StandardStream::Output);
+        scenejson::WriteSceneJson(std::cout, [&progress, shown](std::size_t written) {
+            if (shown) progress.Update(written);
+        });
+        std::cout << '\n';
+    }
+
     CLI::Option* m_part = nullptr;
     std::string m_path;
     bool m_json = false;

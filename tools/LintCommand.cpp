@@ -1,8 +1,10 @@
-// draftlift lint [PART.json]: reads every recorded note of a part and names
-// each refused record with its place and reason.
+// draftlift lint [PART.json...]: reads every recorded note of each part and
+// names each refused record with its place and reason.
 #include <iostream>
 
 #include "tools/Commands.h"
+#include "tools/Output.h"
+#include "tools/Printable.h"
 #include "tools/RecordCheck.h"
 #include "tools/Session.h"
 
@@ -12,24 +14,45 @@ namespace {
 class LintCommand final : public Command {
 public:
     void Configure(CLI::App& app) override {
-        m_part = app.add_option("part", m_path, "Part file (JSON); the built-in sample without one");
+        app.add_option("parts", m_paths, "Part files (JSON), - for the standard input; see INPUT below");
+        app.add_flag("-v,--verbose", m_verbose, "Also list the recorded notes whose kind makes no object");
     }
 
     int Run() override {
+        std::vector<std::optional<std::string>> inputs(m_paths.begin(), m_paths.end());
+        if (inputs.empty()) inputs.emplace_back();
+        int result = kExitSuccess;
+        for (const std::optional<std::string>& path : inputs) {
+            const int code = Lint(Input::Choose(path), inputs.size() > 1);
+            // An unreadable part outweighs refused records elsewhere.
+            if (code == kExitBadInput || result == kExitSuccess) result = code;
+        }
+        FinishStandardOutput();
+        return result;
+    }
+
+private:
+    int Lint(const Input& input, bool named) const {
+        const std::string prefix = named ? Printable(input.Name("sample part")) + ": " : "";
         try {
-            const Session session(ReadPart(GivenArgument(*m_part, m_path)));
-            const std::vector<RefusedRecord> refused = RefusedRecords();
-            for (const RefusedRecord& record : refused) std::cout << Describe(record) << '\n';
-            return refused.empty() ? kExitSuccess : kExitRefused;
+            Progress progress = Progress::OnTerminal("draftlift lint");
+            const Session session(ReadPart(input, progress));
+            progress.Stage("checking notes", session.NoteCount());
+            const NoteCounts counts = CheckRecordedNotes([&](const UnimportedNote& note) {
+                if (!note.refusal && !m_verbose) return;
+                progress.Clear();
+                std::cout << prefix << Describe(note) << '\n';
+            }, progress);
+            return counts.refused > 0 ? kExitRefused : kExitSuccess;
         } catch (const partfile::PartFileError& error) {
-            std::cerr << "draftlift lint: " << error.what() << '\n';
+            std::cout.flush();
+            std::cerr << "draftlift lint: " << Printable(error.what()) << '\n';
             return kExitBadInput;
         }
     }
 
-private:
-    CLI::Option* m_part = nullptr;
-    std::string m_path;
+    std::vector<std::string> m_paths;
+    bool m_verbose = false;
 };
 
 const CommandRegistrar<LintCommand> registrar{"lint",

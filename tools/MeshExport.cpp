@@ -5,6 +5,7 @@
 #include <cctype>
 
 #include "platform/kscene/KSceneStandIn.h"
+#include "tools/Output.h"
 
 namespace meshexport {
 
@@ -16,24 +17,36 @@ std::vector<const KCloud*> FinishedClouds() {
     return clouds;
 }
 
+std::optional<Format> FormatNamed(const std::string& name) {
+    if (name == "ply") return Format::kPly;
+    if (name == "gltf") return Format::kGltf;
+    if (name == "glb") return Format::kGlb;
+    return std::nullopt;
+}
+
 Format FormatOf(const std::string& path) {
     const std::size_t dot = path.rfind('.');
     std::string extension = dot == std::string::npos ? std::string() : path.substr(dot + 1);
     std::transform(extension.begin(), extension.end(), extension.begin(),
                    [](unsigned char c) { return char(std::tolower(c)); });
-    if (extension == "ply") return Format::kPly;
-    if (extension == "gltf") return Format::kGltf;
-    if (extension == "glb") return Format::kGlb;
+    if (const auto format = FormatNamed(extension)) return *format;
     throw ExportError("unknown mesh format for " + path + " (use .ply, .gltf or .glb)");
+}
+
+void Write(const std::vector<const KCloud*>& objects, Format format, std::ostream& out) {
+    if (format == Format::kPly) {
+        WritePly(objects, out);
+    } else {
+        WriteGltf(objects, out, format == Format::kGlb);
+    }
 }
 
 std::size_t Export(const std::vector<const KCloud*>& objects, const std::string& path) {
     const Format format = FormatOf(path);
-    if (format == Format::kPly) {
-        WritePly(objects, path);
-    } else {
-        WriteGltf(objects, path, format == Format::kGlb);
-    }
+    draftlift_tool::Output output(path);
+    Write(objects, format, output.Stream());
+    output.Close();
+    output.Publish();
     return objects.size();
 }
 

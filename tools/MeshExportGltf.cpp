@@ -139,12 +139,14 @@ private:
 
 }  // namespace
 
-void WriteGltf(const std::vector<const KCloud*>& objects, const std::string& path, bool binary) {
+// The writer checks none of its writes; the caller's stream is checked when
+// it is closed. Written to a stream, the buffer is embedded in a .gltf.
+void WriteGltf(const std::vector<const KCloud*>& objects, std::ostream& out, bool binary) {
     ModelBuilder builder;
     for (const KCloud* cloud : objects) builder.Add(*cloud);
     tinygltf::TinyGLTF writer;
-    if (!writer.WriteGltfSceneToFile(&builder.Model(), path, false, true, true, binary)) {
-        throw ExportError("cannot write " + path);
+    if (!writer.WriteGltfSceneToStream(&builder.Model(), out, true, binary)) {
+        throw ExportError("the glTF writer refused the scene");
     }
 }
 

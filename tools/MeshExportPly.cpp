@@ -1,6 +1,6 @@
 // Binary little-endian PLY of all objects merged in scene coordinates.
 #include <cstring>
-#include <fstream>
+#include <ostream>
 
 #include "tools/MeshExport.h"
 
@@ -37,7 +37,7 @@ std::string Header(std::size_t vertices, std::size_t faces) {
 
 }  // namespace
 
-void WritePly(const std::vector<const KCloud*>& objects, const std::string& path) {
+void WritePly(const std::vector<const KCloud*>& objects, std::ostream& out) {
     std::string vertices;
     std::string faces;
     std::size_t vertexCount = 0;
@@ -61,9 +61,7 @@ void WritePly(const std::vector<const KCloud*>& objects, const std::string& path
         }
         vertexCount += cloud->NumPoints();
     }
-    std::ofstream out(path, std::ios::binary);
     out << Header(vertexCount, faceCount) << vertices << faces;
-    if (!out.flush()) throw ExportError("cannot write " + path);
 }
 
 }  // namespace meshexport

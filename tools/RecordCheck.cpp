@@ -1,6 +1,11 @@
 #include "tools/RecordCheck.h"
 
+#include <map>
+
+#include "import/AnnotationBuilder.h"
 #include "platform/kscene/SceneJsonParts.h"
+#include "shell/NoteWalk.h"
+#include "tools/Printable.h"
 #include "tools/Session.h"
 
 namespace draftlift_tool {
@@ -17,20 +22,45 @@ std::string WrongCode(const std::string& what, const Refusal& refusal) {
            Code(refusal.foundCode);
 }
 
+// Whether the importer makes an object of a record of this kind; asked of
+// the importer itself once per kind.
+class ObjectKinds {
+public:
+    bool MakesObject(std::int32_t kind) {
+        const auto known = m_answers.find(kind);
+        if (known != m_answers.end()) return known->second;
+        noteimport::NoteRecord record;
+        record.kind = kind;
+        const bool makes = noteimport::BuildAnnotation(std::move(record), p_3d{}) != nullptr;
+        m_answers.emplace(kind, makes);
+        return makes;
+    }
+
+private:
+    std::map<std::int32_t, bool> m_answers;
+};
+
 }  // namespace
 
-std::vector<RefusedRecord> RefusedRecords() {
-    std::vector<RefusedRecord> refused;
-    ForEachRecordedNote([&refused](const ent& entity) {
-        const noteimport::RecordReading reading = noteimport::ReadNoteRecord(entity);
-        if (reading.Decoded()) return;
-        RefusedRecord record;
-        record.entityIndex = entity.id;
-        if (reading.record.headerRead) record.name = reading.record.name;
-        record.refusal = *reading.refusal;
-        refused.push_back(record);
-    });
-    return refused;
+NoteCounts CheckRecordedNotes(const std::function<void(const UnimportedNote&)>& visit, Progress& progress) {
+    NoteCounts counts;
+    ObjectKinds kinds;
+    ForEachNote([&](const ent& entity) {
+        if (!HasRecordPrefix(entity)) return;
+        ++counts.recorded;
+        noteimport::RecordReading reading = noteimport::ReadNoteRecord(entity);
+        if (reading.Decoded() && kinds.MakesObject(reading.record.kind)) return;
+        UnimportedNote note;
+        note.entityIndex = entity.id;
+        if (reading.record.headerRead) {
+            note.name = std::move(reading.record.name);
+            note.kind = reading.record.kind;
+        }
+        note.refusal = reading.refusal;
+        ++(note.refusal ? counts.refused : counts.withoutObject);
+        visit(note);
+    }, progress);
+    return counts;
 }
 
 std::string DescribeReason(const Refusal& refusal) {
@@ -65,12 +95,13 @@ std::string DescribeReason(const Refusal& refusal) {
     return "refused";
 }
 
-std::string Describe(const RefusedRecord& record) {
-    std::string text = "entity " + std::to_string(record.entityIndex);
-    if (record.name) text += " \"" + scenejson::Utf8(*record.name) + "\"";
+std::string Describe(const UnimportedNote& note) {
+    std::string text = "entity " + std::to_string(note.entityIndex);
+    if (note.name) text += " " + QuotedPrintable(scenejson::Utf8(*note.name));
     text += ": ";
-    if (record.refusal.line > 0) text += "line " + std::to_string(record.refusal.line) + ": ";
-    return text + DescribeReason(record.refusal);
+    if (!note.refusal) return text + "record kind " + Code(note.kind) + " makes no object";
+    if (note.refusal->line > 0) text += "line " + std::to_string(note.refusal->line) + ": ";
+    return text + DescribeReason(*note.refusal);
 }
 
 }  // namespace draftlift_tool

@@ -10,7 +10,8 @@
 #include "platform/orvanta/OrvantaStandIn.h"
 #include "shell/EntryPoints.h"
 #include "shell/LinkedAttach.h"
-#include "shell/NoteWalk.h"
+#include "tools/Printable.h"
+#include "tools/RecordCheck.h"
 
 namespace draftlift_tool {
 namespace {
@@ -31,45 +32,94 @@ std::size_t SavedObjectCount() {
 constexpr std::uint16_t kDraftingSelection = standin::host::SelectDrafting;
 constexpr auto kNoteMask = static_cast<std::uint32_t>(standin::host::EntityType::Note);
 
+// Reports the host walks to a progress while it lives.
+class WalkReport {
+public:
+    explicit WalkReport(Progress& progress) {
+        standin::host::SetWalkObserver([&progress, walked = std::size_t{0}](std::int32_t) mutable {
+            progress.Update(++walked);
+        });
+    }
+    ~WalkReport() { standin::host::SetWalkObserver(nullptr); }
+    WalkReport(const WalkReport&) = delete;
+    WalkReport& operator=(const WalkReport&) = delete;
+};
+
+std::string Counted(std::size_t count, const char* one, const char* many) {
+    return std::to_string(count) + " " + (count == 1 ? one : many);
+}
+
 }  // namespace
 
-partfile::Part ReadPart(const std::optional<std::string>& path) {
-    if (path) return partfile::ReadFile(*path);
+partfile::Part ReadPart(const Input& input, Progress& progress) {
+    progress.Stage("reading " + Printable(input.Name("sample part")) + ", entities");
+    const partfile::ReadProgress report = [&progress](std::size_t entities) { progress.Update(entities); };
+    switch (input.GetKind()) {
+        case Input::Kind::File:
+            return partfile::ReadFile(input.Path(), report);
+        case Input::Kind::StandardInput:
+            try {
+                return partfile::Read(Input::StandardInput(), report);
+            } catch (const partfile::PartFileError& error) {
+                throw partfile::PartFileError(input.Name("") + ": " + error.what());
+            }
+        case Input::Kind::BuiltIn:
+            break;
+    }
     try {
         return partfile::Parse(EmbeddedSamplePart());
     } catch (const partfile::PartFileError& error) {
-        throw partfile::PartFileError(std::string("embedded sample part: ") + error.what());
+        throw partfile::PartFileError(input.Name("sample part") + ": " + error.what());
     }
 }
 
-void ForEachRecordedNote(const std::function<void(const ent&)>& visit) {
+void ForEachNote(const std::function<void(const ent&)>& visit, Progress& progress) {
     DB_LIST_ENT* cursor = db_start;
     DB_LIST_ENT* previous = nullptr;
     const auto record = std::make_unique<ent>();
     bool success = false;
-    do {
-        get_raw_ent(false, &cursor, &previous, record.get(), kDraftingSelection, kNoteMask,
-                    &success);
-        if (success && HasRecordPrefix(*record)) visit(*record);
-    } while (success);
+    std::size_t walked = 0;
+    for (;;) {
+        get_raw_ent(false, &cursor, &previous, record.get(), kDraftingSelection, kNoteMask, &success);
+        if (!success) return;
+        visit(*record);
+        progress.Update(++walked);
+    }
 }
 
-Session::Session(const partfile::Part& part) {
+std::string Describe(const ImportSummary& summary) {
+    return "imported " + Counted(summary.annotations, "annotation", "annotations") + " from " +
+           Counted(summary.recordedNotes, "recorded note", "recorded notes") + ": " +
+           std::to_string(summary.refused) + " refused, " + std::to_string(summary.withoutObject) +
+           " without an object";
+}
+
+Session::Session(partfile::Part part) : m_notes(part.NoteCount()) {
     ResetStandIns();
-    partfile::Load(part);
+    partfile::Load(std::move(part));
     m_module = AttachLinkedLibrary();
     if (m_module == nullptr) throw std::runtime_error("the library refused to attach");
 }
 
 Session::~Session() { DetachLinkedLibrary(m_module); }
 
-ImportSummary Session::Import() {
-    ImportSummary summary;
-    ForEachRecordedNote([&summary](const ent&) { ++summary.recordedNotes; });
+std::size_t Session::Import(Progress& progress) {
     const std::size_t before = SavedObjectCount();
     m_open();
+    progress.Stage("importing notes", m_notes);
+    const WalkReport report(progress);
     m_Draftlift();
-    summary.annotations = SavedObjectCount() - before;
+    return SavedObjectCount() - before;
+}
+
+ImportSummary Session::ImportCounted(Progress& progress) {
+    progress.Stage("checking notes", m_notes);
+    const NoteCounts counts = CheckRecordedNotes([](const UnimportedNote&) {}, progress);
+    ImportSummary summary;
+    summary.recordedNotes = counts.recorded;
+    summary.refused = counts.refused;
+    summary.withoutObject = counts.withoutObject;
+    summary.annotations = Import(progress);
     return summary;
 }
 

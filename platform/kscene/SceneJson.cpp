@@ -4,8 +4,10 @@
 
 #include <cxxabi.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
+#include <sstream>
 #include <typeinfo>
 
 #include "host/kscene/KScene.h"
@@ -16,6 +18,8 @@
 namespace scenejson {
 namespace {
 
+// How many objects pass between two progress reports.
+constexpr std::size_t kProgressEvery = 4096;
 
 // The run-time class name, for objects no writer knows.
 std::string ClassName(const KObject& object) {
@@ -26,14 +30,24 @@ std::string ClassName(const KObject& object) {
     return status == 0 && plain ? std::string(plain.get()) : std::string(mangled);
 }
 
-Json PlainObjectJson(const KObject& object) {
-    return {{"class", ClassName(object)}, {"name", Utf8(object.GetName())}};
+void WriteObject(JsonOut& out, const KObject& object, bool saved) {
+    out.BeginObject();
+    if (!MbdMembers(out, object) && !ViewMembers(out, object) && !CloudMembers(out, object)) {
+        out.Member("class", ClassName(object).c_str());
+        out.Member("name", object.GetName());
+    }
+    out.Member("saved", saved);
+    if (const auto* drawable = dynamic_cast<const KSceneObject*>(&object)) out.Member("visible", drawable->visible != 0);
+    out.EndObject();
 }
 
 }  // namespace
 
 std::string Utf8(const WString& text) {
-    if (text.empty()) return {};
+    // Most texts are plain ASCII, which needs no encoding.
+    if (std::all_of(text.begin(), text.end(), [](WCHAR c) { return c < 0x80; })) {
+        return std::string(text.begin(), text.end());
+    }
     const int size = int(text.size());
     const int needed = WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
     std::string narrow(std::size_t(needed), '\0');
@@ -41,36 +55,34 @@ std::string Utf8(const WString& text) {
     return narrow;
 }
 
-Json PointJson(const KPt3<double>& point) { return Json::array({point.x, point.y, point.z}); }
-
-Json ObjectJson(const KObject& object, bool saved) {
-    std::optional<Json> described = MbdJson(object);
-    if (!described) described = ViewJson(object);
-    if (!described) described = CloudJson(object);
-    Json result = described ? *described : PlainObjectJson(object);
-    result["saved"] = saved;
-    if (const auto* drawable = dynamic_cast<const KSceneObject*>(&object)) {
-        result["visible"] = drawable->visible != 0;
-    }
-    return result;
-}
-
-Json SceneJson() {
+void WriteSceneJson(std::ostream& stream, const std::function<void(std::size_t)>& progress) {
     const auto& entries = standin::kscene::Scene().impl().entries;
-    Json objects = Json::array();
     std::vector<const KObject*> order;
+    order.reserve(entries.size());
+    JsonOut out(stream);
+    out.BeginObject();
+    out.Key("objects").BeginArray();
     for (const KScene::Impl::Entry& entry : entries) {
-        objects.push_back(ObjectJson(*entry.object, entry.saved));
+        WriteObject(out, *entry.object, entry.saved);
         order.push_back(entry.object.get());
+        if (progress && order.size() % kProgressEvery == 0) progress(order.size());
     }
-    return {{"objects", objects},
-            {"groups", GroupsJson(*KD::GetTreeMgr(), order)},
-            {"undoPoints", standin::kscene::UndoPoints()},
-            {"repaints", standin::host::RepaintCount()}};
+    out.EndArray();
+    out.Key("groups");
+    WriteGroups(out, *KD::GetTreeMgr(), order);
+    out.Key("undoPoints").BeginArray();
+    for (const std::string& label : standin::kscene::UndoPoints()) out.String(label);
+    out.EndArray();
+    out.Member("repaints", std::int32_t(standin::host::RepaintCount()));
+    out.EndObject();
 }
 
 std::string SceneJsonText() {
-    return SceneJson().dump(2, ' ', false, Json::error_handler_t::replace);
+    std::ostringstream text;
+    WriteSceneJson(text);
+    return text.str();
 }
+
+Json SceneJson() { return Json::parse(SceneJsonText()); }
 
 }  // namespace scenejson

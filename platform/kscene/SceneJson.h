@@ -3,23 +3,26 @@
 // Objects come in scene order; texts are UTF-8, symbol characters included.
 #pragma once
 
+#include <cstddef>
+#include <functional>
+#include <iosfwd>
 #include <string>
 
 #include <nlohmann/json.hpp>
-
-#include "host/kscene/KObject.h"
 
 namespace scenejson {
 
 // Keys keep the order they are written in: "class" and "name" come first.
 using Json = nlohmann::ordered_json;
 
+// The scene written to `out` one object at a time, indented by two spaces:
+// a scene of any size costs no more memory than the stream's buffer.
+// `progress` hears now and then how many objects are written.
+void WriteSceneJson(std::ostream& out, const std::function<void(std::size_t)>& progress = {});
 // The current scene (whether or not KD::GetScene reports it), the undo points
-// set so far and the host's repaint count.
-Json SceneJson();
-// One scene object; `saved` says whether the scene saves it.
-Json ObjectJson(const KObject& object, bool saved);
-// SceneJson() as text, indented by two spaces.
+// set so far and the host's repaint count, as text.
 std::string SceneJsonText();
+// The same as a document, for tests that look into it.
+Json SceneJson();
 
 }  // namespace scenejson

@@ -4,29 +4,29 @@
 #include "platform/kscene/SceneJsonParts.h"
 
 namespace scenejson {
-namespace {
 
-Json ColorJson(const KColor& color) { return Json::array({color.r, color.g, color.b, color.a}); }
-
-}  // namespace
-
-std::optional<Json> CloudJson(const KObject& object) {
+bool CloudMembers(JsonOut& out, const KObject& object) {
     const auto* cloud = dynamic_cast<const KCloud*>(&object);
-    if (cloud == nullptr) return std::nullopt;
+    if (cloud == nullptr) return false;
     const auto* mesh = dynamic_cast<const KMesh*>(cloud);
-    Json json{{"class", mesh != nullptr ? "KMesh" : "KCloud"},
-              {"name", Utf8(cloud->GetName())},
-              {"color", ColorJson(cloud->GetColor())},
-              {"transform", cloud->GetTransfo().m},
-              {"vertices", cloud->NumPoints()},
-              {"hasVertexColors", cloud->hasVertexColors}};
+    out.Member("class", mesh != nullptr ? "KMesh" : "KCloud");
+    out.Member("name", cloud->GetName());
+    const KColor color = cloud->GetColor();
+    out.Key("color").BeginArray();
+    for (const std::uint8_t channel : {color.r, color.g, color.b, color.a}) out.Int(channel);
+    out.EndArray();
+    out.Key("transform").BeginArray();
+    for (const double value : cloud->GetTransfo().m) out.Double(value);
+    out.EndArray();
+    out.Member("vertices", cloud->NumPoints());
+    out.Member("hasVertexColors", cloud->hasVertexColors);
     if (mesh != nullptr) {
-        json["faces"] = mesh->NumFaces();
-        json["indexed"] = mesh->Octree() != nullptr;
+        out.Member("faces", mesh->NumFaces());
+        out.Member("indexed", mesh->Octree() != nullptr);
     } else {
-        json["initialized"] = cloud->IsInitialized();
+        out.Member("initialized", cloud->IsInitialized());
     }
-    return json;
+    return true;
 }
 
 }  // namespace scenejson

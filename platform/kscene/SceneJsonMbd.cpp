@@ -32,91 +32,116 @@ const char* AnnotationClass(const KMBDBase& object) {
     return "KMBDBase";
 }
 
-Json FlaggedJson(const KFlaggedText& text) {
-    return {{"enabled", text.enabled}, {"text", Utf8(text.text)}};
+void Flagged(JsonOut& out, const char* key, const KFlaggedText& text) {
+    out.Key(key).BeginObject();
+    out.Member("enabled", text.enabled);
+    out.Member("text", text.text);
+    out.EndObject();
 }
 
-Json TargetJson(const KMBDTarget& target) {
-    return {{"name", Utf8(target.GetName())},     {"targetPoint", PointJson(target.targetPoint)},
-            {"groupId", target.groupId},          {"entityId", target.entityId},
-            {"targetOption", target.targetOption}, {"targetId1", target.targetId1},
-            {"targetId2", target.targetId2},      {"targetId3", target.targetId3},
-            {"targetId4", target.targetId4}};
+void Target(JsonOut& out, const KMBDTarget& target) {
+    out.BeginObject();
+    out.Member("name", target.GetName());
+    out.Member("targetPoint", target.targetPoint);
+    out.Member("groupId", target.groupId);
+    out.Member("entityId", target.entityId);
+    out.Member("targetOption", target.targetOption);
+    out.Member("targetId1", target.targetId1);
+    out.Member("targetId2", target.targetId2);
+    out.Member("targetId3", target.targetId3);
+    out.Member("targetId4", target.targetId4);
+    out.EndObject();
 }
 
-Json ControlJson(const KMBDControl& control) {
-    return {{"toleranceText", Utf8(control.toleranceText)},
-            {"datumRef1Text", Utf8(control.datumRef1Text)},
-            {"datumRef2Text", Utf8(control.datumRef2Text)},
-            {"datumRef3Text", Utf8(control.datumRef3Text)},
-            {"controlText5", Utf8(control.controlText5)}};
+void Control(JsonOut& out, const KMBDControl& control) {
+    out.BeginObject();
+    out.Member("toleranceText", control.toleranceText);
+    out.Member("datumRef1Text", control.datumRef1Text);
+    out.Member("datumRef2Text", control.datumRef2Text);
+    out.Member("datumRef3Text", control.datumRef3Text);
+    out.Member("controlText5", control.controlText5);
+    out.EndObject();
 }
 
-Json SubFrameJson(const KMBDSubFrame& frame) {
-    Json controls = Json::array();
-    for (const auto& control : frame.controls) controls.push_back(ControlJson(*control));
-    return {{"symbolText", Utf8(frame.symbolText)}, {"controls", controls}};
+void SubFrame(JsonOut& out, const KMBDSubFrame& frame) {
+    out.BeginObject();
+    out.Member("symbolText", frame.symbolText);
+    out.Key("controls").BeginArray();
+    for (const auto& control : frame.controls) Control(out, *control);
+    out.EndArray();
+    out.EndObject();
 }
 
-Json BalloonJson(const boost::shared_ptr<KMBDBalloon>& balloon) {
-    return balloon ? Json{{"text", Utf8(balloon->text)}} : Json(nullptr);
+// A balloon's text, with its row for a sub-balloon; null for none.
+void Balloon(JsonOut& out, const boost::shared_ptr<KMBDBalloon>& balloon, const std::uint64_t* row) {
+    if (!balloon) {
+        out.Null();
+        return;
+    }
+    out.BeginObject();
+    out.Member("text", balloon->text);
+    if (row != nullptr) out.Key("row").Unsigned(*row);
+    out.EndObject();
 }
 
-void AddParts(const KMBDBase& object, Json& out) {
-    Json targets = Json::array();
-    for (const auto& target : object.Targets()) targets.push_back(TargetJson(*target));
-    Json frames = Json::array();
-    for (const auto& frame : object.SubFrames()) frames.push_back(SubFrameJson(*frame));
-    Json witness = Json::array();
+void Parts(JsonOut& out, const KMBDBase& object) {
+    out.Key("targets").BeginArray();
+    for (const auto& target : object.Targets()) Target(out, *target);
+    out.EndArray();
+    out.Key("subFrames").BeginArray();
+    for (const auto& frame : object.SubFrames()) SubFrame(out, *frame);
+    out.EndArray();
+    out.Key("witnessSegments").BeginArray();
     for (const KWitnessSegment& segment : object.WitnessSegments()) {
-        witness.push_back({{"start", PointJson(segment.start)}, {"end", PointJson(segment.end)}});
+        out.BeginObject();
+        out.Member("start", segment.start);
+        out.Member("end", segment.end);
+        out.EndObject();
     }
-    Json subBalloons = Json::array();
+    out.EndArray();
+    out.Key("mainBalloon");
+    Balloon(out, object.MainBalloon(), nullptr);
+    out.Key("subBalloons").BeginArray();
     for (const auto& [row, balloon] : object.SubBalloons()) {
-        Json entry = BalloonJson(balloon);
-        if (entry.is_object()) entry["row"] = row;
-        subBalloons.push_back(entry);
+        const std::uint64_t number = row;
+        Balloon(out, balloon, &number);
     }
-    out["targets"] = targets;
-    out["subFrames"] = frames;
-    out["witnessSegments"] = witness;
-    out["mainBalloon"] = BalloonJson(object.MainBalloon());
-    out["subBalloons"] = subBalloons;
+    out.EndArray();
 }
 
-void AddKindAttributes(const KMBDBase& object, Json& out) {
+void KindAttributes(JsonOut& out, const KMBDBase& object) {
     if (const auto* target = dynamic_cast<const KMBDDatumTarget*>(&object)) {
-        out["datumTargetText"] = Utf8(target->datumTargetText);
+        out.Member("datumTargetText", target->datumTargetText);
     }
     if (const auto* dimension = dynamic_cast<const KMBDDimension*>(&object)) {
-        out["dimensionNumber1"] = dimension->dimensionNumber1;
-        out["dimensionText1"] = FlaggedJson(dimension->dimensionText1);
-        out["dimensionText2"] = Utf8(dimension->dimensionText2);
-        out["dimensionText3"] = Utf8(dimension->dimensionText3);
-        out["dimensionNumber2"] = dimension->dimensionNumber2;
+        out.Member("dimensionNumber1", dimension->dimensionNumber1);
+        Flagged(out, "dimensionText1", dimension->dimensionText1);
+        out.Member("dimensionText2", dimension->dimensionText2);
+        out.Member("dimensionText3", dimension->dimensionText3);
+        out.Member("dimensionNumber2", dimension->dimensionNumber2);
     }
 }
 
 }  // namespace
 
-std::optional<Json> MbdJson(const KObject& object) {
+bool MbdMembers(JsonOut& out, const KObject& object) {
     const auto* mbd = dynamic_cast<const KMBDBase*>(&object);
-    if (mbd == nullptr) return std::nullopt;
-    Json out = {{"class", AnnotationClass(*mbd)},
-                {"name", Utf8(mbd->GetName())},
-                {"showName", mbd->showName},
-                {"anchorPoint", PointJson(mbd->GetAnchorPoint())},
-                {"text1", FlaggedJson(mbd->text1)},
-                {"text2", FlaggedJson(mbd->text2)},
-                {"text3", FlaggedJson(mbd->text3)},
-                {"datumLabel", FlaggedJson(mbd->datumLabel)},
-                {"text5", FlaggedJson(mbd->text5)},
-                {"option1", mbd->option1},
-                {"option2", mbd->option2},
-                {"option3", mbd->option3}};
-    AddKindAttributes(*mbd, out);
-    AddParts(*mbd, out);
-    return out;
+    if (mbd == nullptr) return false;
+    out.Member("class", AnnotationClass(*mbd));
+    out.Member("name", mbd->GetName());
+    out.Member("showName", mbd->showName);
+    out.Member("anchorPoint", mbd->GetAnchorPoint());
+    Flagged(out, "text1", mbd->text1);
+    Flagged(out, "text2", mbd->text2);
+    Flagged(out, "text3", mbd->text3);
+    Flagged(out, "datumLabel", mbd->datumLabel);
+    Flagged(out, "text5", mbd->text5);
+    out.Member("option1", mbd->option1);
+    out.Member("option2", mbd->option2);
+    out.Member("option3", mbd->option3);
+    KindAttributes(out, *mbd);
+    Parts(out, *mbd);
+    return true;
 }
 
 }  // namespace scenejson

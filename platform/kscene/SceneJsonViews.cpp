@@ -2,8 +2,7 @@
 // the objects it shows and hides (by name) and its level state; each group
 // of the object tree lists its members, objects by their index in "objects"
 // and nested groups by their index in "groups".
-#include <algorithm>
-#include <iterator>
+#include <unordered_map>
 #include <vector>
 
 #include "host/kscene/KCapturedView.h"
@@ -14,32 +13,66 @@ namespace {
 
 using NodePtr = boost::shared_ptr<KObjectTreeNode>;
 
-Json OrientationJson(const KCapturedView& view) {
+void Orientation(JsonOut& out, const KCapturedView& view) {
     const KCapturedView::KView* description = view.View();
-    if (description == nullptr) return nullptr;
-    return {{"matrix", std::vector<double>(std::begin(description->matrix), std::end(description->matrix))},
-            {"params", Json::array({description->param1, description->param2, description->param3})}};
+    if (description == nullptr) {
+        out.Null();
+        return;
+    }
+    out.BeginObject();
+    out.Key("matrix").BeginArray();
+    for (const double value : description->matrix) out.Double(value);
+    out.EndArray();
+    out.Key("params").BeginArray();
+    for (const double value : {description->param1, description->param2, description->param3}) out.Double(value);
+    out.EndArray();
+    out.EndObject();
 }
 
 // A gone object has no name left to show.
-Json ReferenceName(const boost::weak_ptr<KSceneObject>& reference) {
+void ReferenceName(JsonOut& out, const boost::weak_ptr<KSceneObject>& reference) {
     const auto object = reference.lock();
-    return object ? Json(Utf8(object->GetName())) : Json(nullptr);
+    if (object) {
+        out.Text(object->GetName());
+    } else {
+        out.Null();
+    }
 }
 
-Json VisibilityJson(const KCapturedView& view) {
+void Visibility(JsonOut& out, const KCapturedView& view) {
     const KCapturedView::VisibilitySet* set = view.Visibility();
-    if (set == nullptr) return nullptr;
-    Json shown = Json::array();
-    Json hidden = Json::array();
-    for (const auto& [visible, reference] : *set) (visible ? shown : hidden).push_back(ReferenceName(reference));
-    return {{"shown", shown}, {"hidden", hidden}};
+    if (set == nullptr) {
+        out.Null();
+        return;
+    }
+    out.BeginObject();
+    for (const bool shown : {true, false}) {
+        out.Key(shown ? "shown" : "hidden").BeginArray();
+        for (const auto& [visible, reference] : *set) {
+            if (visible == shown) ReferenceName(out, reference);
+        }
+        out.EndArray();
+    }
+    out.EndObject();
 }
 
-Json LevelsJson(const KCapturedView& view) {
+void Integers(JsonOut& out, const char* key, const std::vector<std::int32_t>& values) {
+    out.Key(key).BeginArray();
+    for (const std::int32_t value : values) out.Int(value);
+    out.EndArray();
+}
+
+void Levels(JsonOut& out, const KCapturedView& view) {
     const KCapturedView::KLevelMan* levels = view.Levels();
-    if (levels == nullptr) return nullptr;
-    return {{"active", levels->activeLevels}, {"visible", levels->visibleLevels}, {"main", levels->mainLevel}};
+    if (levels == nullptr) {
+        out.Null();
+        return;
+    }
+    out.BeginObject();
+    Integers(out, "active", levels->activeLevels);
+    Integers(out, "visible", levels->visibleLevels);
+    out.Member("main", levels->mainLevel);
+    out.EndObject();
 }
 
 // Every group node below the root, parents before their children.
@@ -51,50 +84,84 @@ void CollectGroups(const NodePtr& node, std::vector<const KObjectTreeNode*>& gro
     }
 }
 
-template <class T>
-Json IndexIn(const std::vector<const T*>& list, const T* item) {
-    const auto found = std::find(list.begin(), list.end(), item);
-    return found != list.end() ? Json(found - list.begin()) : Json(nullptr);
-}
-
-Json MemberJson(const KObjectTreeNode& member, const std::vector<const KObject*>& objects,
-                const std::vector<const KObjectTreeNode*>& groups) {
-    Json json = {{"name", Utf8(member.GetName())}};
-    if (member.isGroup) {
-        json["group"] = IndexIn(groups, &member);
-    } else {
-        json["object"] = IndexIn(objects, static_cast<const KObject*>(member.object.lock().get()));
+// Positions by address, so that a scene of many objects and groups is
+// indexed once rather than searched for every member.
+class Positions {
+public:
+    template <class T>
+    explicit Positions(const std::vector<const T*>& list) {
+        m_index.reserve(list.size());
+        for (std::size_t i = 0; i < list.size(); ++i) m_index.emplace(list[i], i);
     }
-    return json;
+    // The position, or null when the item is not in the list.
+    void Write(JsonOut& out, const void* item) const {
+        const auto found = m_index.find(item);
+        if (found != m_index.end()) {
+            out.Unsigned(found->second);
+        } else {
+            out.Null();
+        }
+    }
+
+private:
+    std::unordered_map<const void*, std::size_t> m_index;
+};
+
+void Member(JsonOut& out, const KObjectTreeNode& member, const Positions& objects, const Positions& groups) {
+    out.BeginObject();
+    out.Member("name", member.GetName());
+    if (member.isGroup) {
+        groups.Write(out.Key("group"), &member);
+    } else {
+        objects.Write(out.Key("object"), static_cast<const KObject*>(member.object.lock().get()));
+    }
+    out.EndObject();
 }
 
-Json GroupJson(const KObjectTreeNode& group, const KObjectTreeNode& root,
-               const std::vector<const KObject*>& objects, const std::vector<const KObjectTreeNode*>& groups) {
-    Json members = Json::array();
-    for (const NodePtr& member : group.children) members.push_back(MemberJson(*member, objects, groups));
-    const Json parent = group.parent == &root ? Json(nullptr) : IndexIn(groups, static_cast<const KObjectTreeNode*>(group.parent));
-    return {{"name", Utf8(group.GetName())}, {"parent", parent}, {"members", members}};
+void Group(JsonOut& out, const KObjectTreeNode& group, const KObjectTreeNode& root, const Positions& objects,
+           const Positions& groups) {
+    out.BeginObject();
+    out.Member("name", group.GetName());
+    if (group.parent == &root) {
+        out.Key("parent").Null();
+    } else {
+        groups.Write(out.Key("parent"), group.parent);
+    }
+    out.Key("members").BeginArray();
+    for (const NodePtr& member : group.children) Member(out, *member, objects, groups);
+    out.EndArray();
+    out.EndObject();
 }
 
 }  // namespace
 
-std::optional<Json> ViewJson(const KObject& object) {
+bool ViewMembers(JsonOut& out, const KObject& object) {
     const auto* view = dynamic_cast<const KCapturedView*>(&object);
-    if (view == nullptr) return std::nullopt;
-    return Json{{"class", "KCapturedView"},
-                {"name", Utf8(view->GetName())},
-                {"hasView", view->hasView},
-                {"view", OrientationJson(*view)},
-                {"visibility", VisibilityJson(*view)},
-                {"levels", LevelsJson(*view)}};
+    if (view == nullptr) return false;
+    out.Member("class", "KCapturedView");
+    out.Member("name", view->GetName());
+    out.Member("hasView", view->hasView);
+    out.Key("view");
+    Orientation(out, *view);
+    out.Key("visibility");
+    Visibility(out, *view);
+    out.Key("levels");
+    Levels(out, *view);
+    return true;
 }
 
-Json GroupsJson(const KObjectTreeManager& tree, const std::vector<const KObject*>& objects) {
+void WriteGroups(JsonOut& out, const KObjectTreeManager& tree, const std::vector<const KObject*>& objects) {
     std::vector<const KObjectTreeNode*> groups;
     CollectGroups(tree.Root(), groups);
-    Json result = Json::array();
-    for (const KObjectTreeNode* group : groups) result.push_back(GroupJson(*group, *tree.Root(), objects, groups));
-    return result;
+    out.BeginArray();
+    if (!groups.empty()) {
+        const Positions objectPositions(objects);
+        const Positions groupPositions(groups);
+        for (const KObjectTreeNode* group : groups) {
+            Group(out, *group, *tree.Root(), objectPositions, groupPositions);
+        }
+    }
+    out.EndArray();
 }
 
 }  // namespace scenejson

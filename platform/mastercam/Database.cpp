@@ -35,6 +35,7 @@ struct Database {
     int repaints = 0;
     int getRawEntCalls = 0;
     HINSTANCE resourcesAtRepaint = nullptr;
+    std::function<void(std::int32_t)> walkObserver;
 };
 
 Database& Db() {
@@ -76,6 +77,7 @@ void get_raw_ent(bool, DB_LIST_ENT** cursor, DB_LIST_ENT** previous, ent* record
         *previous = node;
         *cursor = node->next;
         *success = true;
+        if (db.walkObserver) db.walkObserver(node->entityIndex);
         return;
     }
     *cursor = nullptr;
@@ -109,15 +111,16 @@ void Reset() {
     db.repaints = 0;
     db.getRawEntCalls = 0;
     db.resourcesAtRepaint = nullptr;
+    db.walkObserver = nullptr;
     db_start = nullptr;
     SetLevels({});
 }
 
-std::int32_t AddNote(const NoteData& note) {
+std::int32_t AddNote(NoteData note) {
     Entity entity;
     entity.typeBit = static_cast<std::uint32_t>(EntityType::Note);
     entity.selection = SelectAny | SelectDrafting;
-    entity.note = std::make_unique<StandInNote>(note);
+    entity.note = std::make_unique<StandInNote>(std::move(note));
     return Append(std::move(entity));
 }
 
@@ -129,9 +132,10 @@ std::int32_t AddEntity(EntityType type) {
     return Append(std::move(entity));
 }
 
-void SetMemoryTable(std::int32_t id, const WString& text) { Db().memoryTables[id] = text; }
+void SetMemoryTable(std::int32_t id, WString text) { Db().memoryTables[id] = std::move(text); }
 
 std::size_t EntityCount() { return Db().entities.size(); }
+void SetWalkObserver(std::function<void(std::int32_t)> observer) { Db().walkObserver = std::move(observer); }
 int RepaintCount() { return Db().repaints; }
 int GetRawEntCount() { return Db().getRawEntCalls; }
 HINSTANCE ResourcesAtLastRepaint() { return Db().resourcesAtRepaint; }

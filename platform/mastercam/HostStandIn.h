@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -38,13 +39,17 @@ struct Levels {
 
 // Empties the database, memory tables, levels and counters.
 void Reset();
-// Each returns the new entity's index (its position in the database).
-std::int32_t AddNote(const NoteData& note);
+// Each returns the new entity's index (its position in the database). Notes
+// and tables are taken by value, so that a caller may hand its texts over.
+std::int32_t AddNote(NoteData note);
 std::int32_t AddEntity(EntityType type);
-void SetMemoryTable(std::int32_t id, const WString& text);
+void SetMemoryTable(std::int32_t id, WString text);
 void SetLevels(const Levels& levels);
 
 std::size_t EntityCount();
+// Hears the index of every entity get_raw_ent hands out, so that a long walk
+// can report how far it has come; none after Reset.
+void SetWalkObserver(std::function<void(std::int32_t)> observer);
 int RepaintCount();
 int GetRawEntCount();
 // The current MFC resource handle when the graphics were last repainted.

@@ -19,6 +19,9 @@ struct Scenario {
     std::size_t erasedEvery;
 };
 
+// Test names carry the printed parameter: its name, not its bytes.
+void PrintTo(const Scenario& scenario, std::ostream* out) { *out << scenario.name; }
+
 class AddressIndexScenario : public testing::TestWithParam<Scenario> {};
 
 TEST_P(AddressIndexScenario, FindsWhatIsHeldAndNothingElse) {

@@ -2,6 +2,7 @@
 // loads nothing; a good one reaches the host stand-in whole.
 #include <cstdio>
 #include <fstream>
+#include <string_view>
 
 #include <gtest/gtest.h>
 
@@ -39,12 +40,25 @@ protected:
 
 struct Malformed {
     const char* what;
-    const char* text;
+    std::string_view text;
     const char* message;
 };
 
+using namespace std::string_view_literals;
+
 const Malformed kMalformed[] = {
+    {"empty", "", "part file: empty"},
     {"not JSON", "{\"entities\": [", "part file: not valid JSON"},
+    {"a value after the value", "{\"entities\": []} {}", "part file: not valid JSON"},
+    {"a NUL byte after the value", "{\"entities\": []} \0 {}"sv, "part file: a NUL byte after the JSON value"},
+    {"a top field twice", "{\"entities\": [], \"levels\": {}, \"entities\": []}", "part file: \"entities\" is given twice"},
+    {"an entity field twice", "{\"entities\": [{\"type\": \"note\", \"text\": \"a\", \"text\": \"b\"}]}",
+     "entity 0: \"text\" is given twice"},
+    {"a level field twice", "{\"entities\": [], \"levels\": {\"main\": 1, \"main\": 2}}", "levels: \"main\" is given twice"},
+    {"one table id twice", "{\"entities\": [], \"memoryTables\": {\"1\": \"a\", \"01\": \"b\"}}",
+     "memoryTables \"01\": table 1 is given twice"},
+    {"the type given last", "{\"entities\": [{\"basePoint\": [1], \"text\": \"\", \"type\": \"note\"}]}",
+     "entity 0: \"basePoint\" must be an array of 3 numbers"},
     {"bad UTF-8", "{\"entities\": [{\"type\": \"note\", \"text\": \"\xC3\"}]}", "part file: not valid JSON"},
     {"number beyond a double", "{\"entities\": [], \"levels\": {\"main\": 1e3112}}", "part file: not valid JSON"},
     {"not an object", "[]", "part file: must be a JSON object"},
@@ -160,7 +174,8 @@ TEST_F(PartFile, FilesAreNamedInTheirErrors) {
         return "accepted";
     };
     const std::string missing = ::testing::TempDir() + "no-such-part.json";
-    EXPECT_EQ(error(missing), missing + ": cannot be read");
+    EXPECT_EQ(error(missing), missing + ": cannot be read: No such file or directory");
+    EXPECT_EQ(error(::testing::TempDir()), ::testing::TempDir() + ": is a directory");
     const std::string bad = ::testing::TempDir() + "bad-part.json";
     std::ofstream(bad) << R"({"entities": [{"type": "note", "text": "x", "memoryTable": "7"}]})";
     EXPECT_EQ(error(bad), bad + ": entity 0: \"memoryTable\" must be a 32-bit integer");

@@ -3,7 +3,10 @@
 #include <boost/make_shared.hpp>
 #include <gtest/gtest.h>
 
+#include "host/kscene/KCapturedView.h"
+#include "host/kscene/KCloud.h"
 #include "host/kscene/KMBD.h"
+#include "host/kscene/KObjectTree.h"
 #include "host/kscene/KScene.h"
 #include "platform/kscene/KSceneStandIn.h"
 #include "platform/kscene/SceneJson.h"
@@ -128,6 +131,29 @@ TEST_F(SceneJson, SceneRecordsUndoPointsAndRepaints) {
     EXPECT_EQ(scene["repaints"], 2);
     EXPECT_EQ(scene["objects"], json::array());
     EXPECT_TRUE(scene["groups"].is_array());
+}
+
+// The stream is written without a document, yet it is the very text the
+// document dumps: layout, number forms and escapes alike.
+TEST_F(SceneJson, StreamIsTheTextOfItsDocument) {
+    KScene& scene = *KD::GetScene();
+    auto ticket = FilledTicket();
+    ticket->SetName(u"quote \" backslash \\ line\n bell\u0007 \u00d8"_w);
+    ticket->SetAnchorPoint({0.1, 1e300, -0.0});
+    ticket->SetMainBalloon(boost::make_shared<KMBDBalloon>());
+    scene.AddObject(ticket);
+    auto view = boost::make_shared<KCapturedView>();
+    view->SetView({{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 100000.0, 1e-7, 123456789.125, 1}, 2.5, -1, 0});
+    view->SetVisibilitySet({{true, ticket}, {false, boost::make_shared<KMBDDatum>()}});
+    view->SetLevels({{1, 2}, {2}, 2});
+    scene.AddObject(view);
+    scene.AddObject(boost::make_shared<KCloud>());
+    std::vector<boost::shared_ptr<KObjectTreeNode>> nodes;
+    KD::GetTreeMgr()->GetNodesForObject(nodes, ticket);
+    KD::GetTreeMgr()->GroupNodes({nodes.begin(), nodes.end()}, {});
+    KD::SetUndoPoint("Import MBD");
+    EXPECT_EQ(scenejson::SceneJsonText(), scenejson::SceneJson().dump(2));
+    EXPECT_EQ(Written()["groups"].at(0)["members"].at(0)["object"], 0);
 }
 
 }  // namespace

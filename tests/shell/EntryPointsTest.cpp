@@ -76,6 +76,11 @@ struct SwitchCase {
     std::uintptr_t afterWalk;
 };
 
+// Test names carry the printed parameter: the handles, not the bytes.
+void PrintTo(const SwitchCase& c, std::ostream* out) {
+    *out << std::hex << "own=0x" << c.own << ",current=0x" << c.current;
+}
+
 class ResourceSwitching : public EntryPoints, public testing::WithParamInterface<SwitchCase> {};
 
 TEST_P(ResourceSwitching, BothWalksSwitchAndRestore) {

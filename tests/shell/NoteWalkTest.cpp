@@ -24,6 +24,13 @@ struct PrefixCase {
     bool recorded;
 };
 
+// Test names carry the printed parameter: the text, not a pointer's bytes.
+void PrintTo(const PrefixCase& c, std::ostream* out) {
+    *out << '"';
+    for (const char16_t* unit = c.text; *unit != 0; ++unit) *out << static_cast<char>(*unit);  // ASCII only
+    *out << '"';
+}
+
 class RecordPrefix : public NoteWalk, public testing::WithParamInterface<PrefixCase> {};
 
 TEST_P(RecordPrefix, OnlyTheExactFiveCharactersCount) {

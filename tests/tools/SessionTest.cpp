@@ -1,12 +1,15 @@
 // The tool's session helpers in process: the embedded sample, fresh
 // stand-ins per session, counting and refusal descriptions.
+#include <chrono>
 #include <fstream>
 #include <sstream>
+#include <thread>
 
 #include <gtest/gtest.h>
 
 #include "platform/kscene/KSceneStandIn.h"
 #include "platform/mastercam/HostStandIn.h"
+#include "tools/Printable.h"
 #include "tools/RecordCheck.h"
 #include "tools/Session.h"
 
@@ -26,7 +29,7 @@ TEST(Session, EmbedsTheSamplePartFile) {
     std::ostringstream file;
     file << in.rdbuf();
     EXPECT_EQ(draftlift_tool::EmbeddedSamplePart(), file.str());
-    EXPECT_NO_THROW(draftlift_tool::ReadPart(std::nullopt));
+    EXPECT_NO_THROW(partfile::Parse(draftlift_tool::EmbeddedSamplePart()));
 }
 
 TEST(Session, StartsFromFreshStandInsAndCountsRecordedNotesOnly) {
@@ -37,9 +40,11 @@ TEST(Session, StartsFromFreshStandInsAndCountsRecordedNotesOnly) {
         {"type": "note", "text": "~M02|b"}, {"type": "line"}, {"type": "note", "text": "~M01|"}]})");
     Session session(part);
     EXPECT_EQ(standin::host::EntityCount(), 5u);
-    const draftlift_tool::ImportSummary summary = session.Import();
+    draftlift_tool::Progress quiet(nullptr, "");
+    const draftlift_tool::ImportSummary summary = session.ImportCounted(quiet);
     EXPECT_EQ(summary.recordedNotes, 2u);
-    EXPECT_EQ(summary.annotations, 0u);  // no record carries data
+    EXPECT_EQ(summary.refused, 2u);  // no record carries data
+    EXPECT_EQ(summary.annotations, 0u);
     EXPECT_EQ(standin::kscene::LoadedDlls(), std::vector<std::string>{"Draftlift.dll"});
     EXPECT_EQ(standin::host::RepaintCount(), 1);  // the scene is back
 }
@@ -59,16 +64,55 @@ const Described kRefusals[] = {
      "entity 1 \"\": line 3: frame row 1 expected (code 102), found 104"},
     {"dimension without header", R"(MBD|D|12|0|0|0|0||0|0\r\n125|0|0|0|0|0|0|0|0|0|0|0|0|0|0|0|0|1)",
      "entity 1 \"D\": line 3: dimension header expected (code 126), the record ends"},
+    {"a kind without an object", R"(MBD|\u0007\"K\u009b|15|0|0|0|0||0|0\r\n101|0|0|0|0|0|0|0|0|0)",
+     "entity 1 \"\\x07\\\"K\\u009B\": record kind 15 makes no object"},
 };
 
-TEST(Session, DescribesEachRefusalWithItsPlace) {
+TEST(Session, DescribesEachNoteWithoutAnObjectWithItsPlace) {
     for (const Described& entry : kRefusals) {
         SCOPED_TRACE(entry.what);
         const Session session(OneNote(entry.record));
-        const auto refused = draftlift_tool::RefusedRecords();
-        ASSERT_EQ(refused.size(), 1u);
-        EXPECT_EQ(draftlift_tool::Describe(refused[0]), entry.description);
+        std::vector<std::string> described;
+        draftlift_tool::Progress quiet(nullptr, "");
+        draftlift_tool::CheckRecordedNotes(
+            [&](const draftlift_tool::UnimportedNote& note) { described.push_back(draftlift_tool::Describe(note)); },
+            quiet);
+        EXPECT_EQ(described, std::vector<std::string>{entry.description});
     }
+}
+
+TEST(Progress, ShowsHowFarOnItsLineAndClearsIt) {
+    std::ostringstream shown;
+    {
+        draftlift_tool::Progress progress(&shown, "draftlift import");
+        progress.Stage("importing notes", 9);
+        progress.Update(1);  // too soon after the start to be worth a line
+        std::this_thread::sleep_for(std::chrono::milliseconds(110));
+        progress.Update(5);
+    }
+    const std::string line = "draftlift import: importing notes: 5 of 9";
+    EXPECT_EQ(shown.str(), "\r" + line + "\r" + std::string(line.size(), ' ') + "\r");
+}
+
+struct Shown {
+    const char* text;
+    const char* printable;
+};
+
+// Quotes and backslashes are escaped inside quotes only.
+const Shown kShown[] = {
+    {"plain \xC3\x84 \xE2\x82\xAC", "plain \xC3\x84 \xE2\x82\xAC"},
+    {"\t\n\r\x1B[2J\x7F", "\\t\\n\\r\\x1B[2J\\x7F"},
+    {"\xC2\x9B" "31m", "\\u009B31m"},
+    {"bad \xFF\xC3 bytes", "bad \\xFF\\xC3 bytes"},
+    {"C:\\a\"b", "C:\\a\"b"},
+};
+
+TEST(Printable, EscapesEveryControlCharacterAndStrayByte) {
+    for (const Shown& entry : kShown) {
+        EXPECT_EQ(draftlift_tool::Printable(entry.text), entry.printable) << entry.text;
+    }
+    EXPECT_EQ(draftlift_tool::QuotedPrintable("C:\\a\"b\x01"), "\"C:\\\\a\\\"b\\x01\"");
 }
 
 }  // namespace

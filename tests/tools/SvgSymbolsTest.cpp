@@ -102,8 +102,9 @@ TEST(SymbolTable, ReadsTheSampleFramesAsWritten) {
          {"(profile-line) | 0.5 (free-state) | A | B | C", "(profile-line) | 0.2 | A | B",
           "(profile-line) | 0.08 | A"}},
     };
-    draftlift_tool::Session session(draftlift_tool::ReadPart(std::nullopt));
-    session.Import();
+    draftlift_tool::Session session(partfile::Parse(draftlift_tool::EmbeddedSamplePart()));
+    draftlift_tool::Progress quiet(nullptr, "");
+    session.Import(quiet);
     std::list<boost::shared_ptr<KObject>> frames;
     session.Scene().GetAllObjectsOfType(frames, is_kind_of<KMBDTicket>());
     std::map<std::string, std::vector<std::string>> read;

@@ -193,8 +193,9 @@ void ExpectWithinCanvas(const std::string& svg) {
 }
 
 std::string SampleSvg() {
-    draftlift_tool::Session session(draftlift_tool::ReadPart(std::nullopt));
-    session.Import();
+    draftlift_tool::Session session(partfile::Parse(draftlift_tool::EmbeddedSamplePart()));
+    draftlift_tool::Progress quiet(nullptr, "");
+    session.Import(quiet);
     return SceneSvg(session.Scene());
 }
 
@@ -316,9 +317,9 @@ TEST(SvgRendering, TheToolRendersPartsAsPng) {
           "2": "MBD|\ud83d\ude00|11|0|0|0|0||0|0\r\n101|0|0|0|0|0|0|1|0|1\r\n108|\u0008\r\n136|target\r\n110\r\n\uffb0&amp;"}})";
     const std::string part = Scratch("hostile.json"), png = Scratch("part.png");
     std::ofstream(part, std::ios::binary) << kHostile;
-    for (const std::string& given : {std::string(), part}) {
+    for (const std::string& given : {std::string(DRAFTLIFT_SAMPLE_PART), part}) {
         std::remove(png.c_str());
-        const std::string command = "'" DRAFTLIFT_TOOL "' svg " + given + " --png '" + png + "'";
+        const std::string command = "'" DRAFTLIFT_TOOL "' svg '" + given + "' --png '" + png + "'";
         EXPECT_EQ(RsvgComplaints(command), "");
         std::ifstream picture(png, std::ios::binary);
         char magic[4] = {};

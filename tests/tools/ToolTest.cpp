@@ -1,12 +1,16 @@
-// The draftlift executable run as a user runs it: exit codes, what it prints
-// and the scene `import --json` writes for the embedded sample part.
+// The draftlift executable run as a user runs it: exit codes, what it prints,
+// what it reads from the standard input, and what it leaves behind when a
+// write fails.
+#include <fcntl.h>
+#include <stdlib.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
-#include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <map>
+#include <set>
 #include <sstream>
 
 #include <gtest/gtest.h>
@@ -14,17 +18,41 @@
 
 namespace {
 
+namespace fs = std::filesystem;
 using nlohmann::json;
+using namespace std::string_view_literals;
+using Text = std::optional<std::string_view>;
 
-struct ToolResult {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
+enum ExitCode { kClean = 0, kBadInput = 1, kUsage = 2, kRefused = 3, kOutput = 4 };
+
+// A folder of this test program's own: CTest runs tests side by side.
+const fs::path& Scratch() {
+    static const fs::path folder = [] {
+        const fs::path path = fs::path(::testing::TempDir()) / ("draftlift-tool-" + std::to_string(getpid()));
+        fs::remove_all(path);
+        fs::create_directories(path);
+        return path;
+    }();
+    return folder;
+}
+
+// Takes the folder away once every test has run.
+class ScratchCleanup : public ::testing::Environment {
+public:
+    void TearDown() override { fs::remove_all(Scratch()); }
 };
+const auto* const kScratchCleanup = ::testing::AddGlobalTestEnvironment(new ScratchCleanup);
 
-// CTest runs tests side by side: every file of a test carries its process id.
-std::string ScratchPath(const std::string& name) {
-    return ::testing::TempDir() + "draftlift-" + std::to_string(getpid()) + "-" + name;
+std::string Slurp(const fs::path& path) {
+    std::ostringstream text;
+    text << std::ifstream(path, std::ios::binary).rdbuf();
+    return text.str();
+}
+
+std::string Write(const std::string& name, std::string_view contents) {
+    const fs::path path = Scratch() / name;
+    std::ofstream(path, std::ios::binary).write(contents.data(), std::streamsize(contents.size()));
+    return path.string();
 }
 
 // Single quotes keep every argument whole in the shell.
@@ -34,71 +62,156 @@ std::string Quoted(const std::string& argument) {
     return quoted + "'";
 }
 
-std::string Slurp(const std::string& path) {
-    std::ostringstream text;
-    text << std::ifstream(path, std::ios::binary).rdbuf();
-    std::remove(path.c_str());
-    return text.str();
-}
+// A pseudo-terminal, for runs whose standard input is an interactive one.
+class Terminal {
+public:
+    Terminal() : m_master(posix_openpt(O_RDWR | O_NOCTTY)) {
+        if (m_master < 0 || grantpt(m_master) != 0 || unlockpt(m_master) != 0) throw std::runtime_error("no pty");
+        m_slave = ptsname(m_master);
+    }
+    ~Terminal() { close(m_master); }
+    const std::string& Path() const { return m_slave; }
 
-ToolResult RunTool(const std::vector<std::string>& arguments) {
-    const std::string out = ScratchPath("out.txt"), err = ScratchPath("err.txt");
+private:
+    int m_master;
+    std::string m_slave;
+};
+
+struct ToolResult {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+// Runs the tool; `input` is its standard input (none: a terminal), `out` where
+// its standard output goes (empty: captured).
+ToolResult RunTool(const std::vector<std::string>& arguments, Text input, const std::string& out = "") {
+    const Terminal terminal;
+    const std::string captured = (Scratch() / "stdout").string();
+    const std::string errors = (Scratch() / "stderr").string();
+    const std::string in = input ? Write("stdin", *input) : terminal.Path();
     std::string command = Quoted(DRAFTLIFT_TOOL);
     for (const std::string& argument : arguments) command += " " + Quoted(argument);
-    const int status = std::system((command + " >" + Quoted(out) + " 2>" + Quoted(err) + " </dev/null").c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Slurp(out), Slurp(err)};
+    command += " <" + Quoted(in) + " >" + Quoted(out.empty() ? captured : out) + " 2>" + Quoted(errors);
+    const int status = std::system(command.c_str());
+    ToolResult result{WIFEXITED(status) ? WEXITSTATUS(status) : -1, Slurp(captured), Slurp(errors)};
+    for (const std::string& path : {captured, errors}) fs::remove(path);
+    return result;
 }
 
-std::string WritePart(const std::string& name, const std::string& contents) {
-    const std::string path = ScratchPath(name);
-    std::ofstream(path, std::ios::binary) << contents;
-    return path;
+// What a text must be: exactly it, or, with a trailing '*', start with it.
+void ExpectText(const std::string& actual, std::string expected) {
+    if (!expected.empty() && expected.back() == '*') {
+        expected.pop_back();
+        EXPECT_EQ(actual.substr(0, expected.size()), expected);
+    } else {
+        EXPECT_EQ(actual, expected);
+    }
 }
 
-enum ExitCode { kClean = 0, kBadInput = 1, kRefused = 2 };
+// Refused, without an object, fine, and without a table; one name holds an
+// escape sequence.
+constexpr char kLintPart[] = R"({"entities": [{"type": "line"},
+  {"type": "note", "text": "~M01|A", "memoryTable": 1},
+  {"type": "note", "text": "~M01|B", "memoryTable": 2},
+  {"type": "note", "text": "~M01|C", "memoryTable": 3},
+  {"type": "note", "text": "~M01|D"}],
+ "memoryTables": {"1": "MBD|A|7|0|0|0|0||0|0\r\n101|0|0|0|0|0|0|1|0|0\r\n108|A",
+  "2": "MBD|B\u001b[31m|1|0|0|0|0||0|0\r\n101|0|0|0|1|0|0|0|0|0\r\n104|6|0|0.1|0|0||0|",
+  "3": "MBD|K|15|0|0|0|0||0|0\r\n101|0|0|0|0|0|0|0|0|0"}})";
+constexpr char kLintSummary[] = "imported 1 annotation from 4 recorded notes: 2 refused, 1 without an object\n";
+constexpr char kCleanPart[] = R"({"entities": [{"type": "note", "text": "~M01|A", "memoryTable": 1}],
+  "memoryTables": {"1": "MBD|A|7|0|0|0|0||0|0\r\n101|0|0|0|0|0|0|1|0|0\r\n108|A"}})";
+constexpr char kTriangle[] = R"({"objects": [{"name": "T", "points": [0, 0, 0, 1, 0, 0, 0, 1, 0], "faces": [0, 1, 2]}]})";
 
 struct ToolRun {
     const char* what;
-    std::vector<std::string> arguments;  // "PART" stands for the part file written
-    const char* part;                    // null: PART names a file that is not there
+    // "PART" stands for a file holding `part`, "MISSING" for a file that is
+    // not there and "DIR" for a folder.
+    std::vector<std::string> arguments;
+    Text part;
+    Text input;  // the standard input; none: a terminal
     int exitCode;
-    const char* out;
-    const char* err;  // "PART" stands for its path; a trailing '*': what stderr starts with
+    const char* out;  // null: not looked at
+    const char* err;  // "PART", "MISSING" and "DIR" stand for the paths
 };
+
+constexpr auto kTerminal = std::nullopt;
+constexpr auto kNoPart = std::nullopt;
 
 const ToolRun kRuns[] = {
-    {"import, the sample", {"import"}, nullptr, kClean,
-     "imported 15 annotations from 23 recorded notes, 7 refused\n", ""},
-    {"import, missing file", {"import", "PART"}, nullptr, kBadInput, "",
-     "draftlift import: PART: cannot be read\n"},
-    {"import, not JSON", {"import", "PART"}, "{", kBadInput, "",
-     "draftlift import: PART: part file: not valid JSON*"},
-    {"import --json, bad point", {"import", "PART", "--json"},
-     R"({"entities": [{"type": "line"}, {"type": "note", "text": "", "basePoint": [0]}]})", kBadInput, "",
-     "draftlift import: PART: entity 1: \"basePoint\" must be an array of 3 numbers\n"},
-    {"lint, the sample", {"lint"}, nullptr, kRefused,
-     "entity 22 \"FCF-7\": line 4: frame row 2 expected (code 104), found 109\n"
-     "entity 23 \"BAD-LAYOUT\": line 2: settings layout 101 or 125 expected, found 100\n"
-     "entity 24 \"HEADER-ONLY\": line 2: settings line expected, the record ends\n"
-     "entity 25 \"DIM-NO-126\": line 3: dimension header expected (code 126), found 127\n"
-     "entity 26 \"DATUM-109\": line 3: datum label expected (code 108), found 109\n"
-     "entity 27: the note has no memory table\n"
-     "entity 28: the note's memory table holds no data\n",
-     ""},
-    {"lint, a clean part", {"lint", "PART"},
-     R"({"entities": [{"type": "line"},
-                      {"type": "note", "text": "~M01|A", "memoryTable": 1},
-                      {"type": "note", "text": "no record here"}],
-         "memoryTables": {"1": "MBD|A|7|0|0|0|0||0|0\r\n101|0|0|0|0|0|0|1|0|0\r\n108|A"}})",
-     kClean, "", ""},
-    {"lint, a malformed part", {"lint", "PART"}, R"({"entities": [{"type": "note"}]})", kBadInput, "",
-     "draftlift lint: PART: entity 0: a note needs \"text\"\n"},
-    {"svg, missing file", {"svg", "PART"}, nullptr, kBadInput, "", "draftlift svg: PART: cannot be read\n"},
+    // Where the input comes from.
+    {"the sample at a terminal", {"import"}, kNoPart, kTerminal, kClean,
+     "imported 15 annotations from 23 recorded notes: 7 refused, 1 without an object\n", ""},
+    {"a pipe without an argument", {"import"}, kNoPart, kLintPart, kClean, kLintSummary, ""},
+    {"- for the standard input", {"import", "-"}, kNoPart, kLintPart, kClean, kLintSummary, ""},
+    {"an empty pipe", {"import"}, kNoPart, "", kBadInput, "", "draftlift import: standard input: part file: empty\n"},
+    {"a file named", {"import", "PART"}, kLintPart, "", kClean, kLintSummary, ""},
+    // Unreadable and malformed parts.
+    {"a missing file", {"import", "MISSING"}, kNoPart, "", kBadInput, "",
+     "draftlift import: MISSING: cannot be read: No such file or directory\n"},
+    {"a folder", {"svg", "DIR"}, kNoPart, "", kBadInput, "", "draftlift svg: DIR: is a directory\n"},
+    {"not JSON", {"import", "PART"}, "{", "", kBadInput, "", "draftlift import: PART: part file: not valid JSON*"},
+    {"bytes after the value", {"import", "-"}, kNoPart, "{\"entities\": []} []", kBadInput, "",
+     "draftlift import: standard input: part file: not valid JSON*"},
+    {"a NUL byte after the value", {"lint", "PART"}, "{\"entities\": []}\n\0 x"sv, "", kBadInput, "",
+     "draftlift lint: PART: part file: a NUL byte after the JSON value\n"},
+    // Lint.
+    {"lint", {"lint", "PART"}, kLintPart, "", kRefused,
+     "entity 2 \"B\\x1B[31m\": line 3: frame row 1 expected (code 102), found 104\n"
+     "entity 4: the note has no memory table\n", ""},
+    {"lint -v", {"lint", "-v", "PART"}, kLintPart, "", kRefused,
+     "entity 2 \"B\\x1B[31m\": line 3: frame row 1 expected (code 102), found 104\n"
+     "entity 3 \"K\": record kind 15 makes no object\n"
+     "entity 4: the note has no memory table\n", ""},
+    {"lint, a clean part", {"lint", "-"}, kNoPart, kCleanPart, kClean, "", ""},
+    {"lint, the sample", {"lint"}, kNoPart, kTerminal, kRefused, nullptr, ""},
+    {"lint, several parts", {"lint", "PART", "-"}, kCleanPart, kLintPart, kRefused,
+     "standard input: entity 2 \"B\\x1B[31m\": line 3: frame row 1 expected (code 102), found 104\n"
+     "standard input: entity 4: the note has no memory table\n", ""},
+    {"lint, one part malformed", {"lint", "MISSING", "PART"}, kLintPart, "", kBadInput,
+     "PART: entity 2 \"B\\x1B[31m\": line 3: frame row 1 expected (code 102), found 104\n"
+     "PART: entity 4: the note has no memory table\n",
+     "draftlift lint: MISSING: cannot be read: No such file or directory\n"},
+    // Usage.
+    {"no command", {}, kNoPart, "", kUsage, "", "draftlift: a subcommand is required; see 'draftlift --help'\n"},
+    {"an unknown command", {"frob"}, kNoPart, "", kUsage, "",
+     "draftlift: unknown command \"frob\" (commands: export-mesh, import, lint, svg); see 'draftlift --help'\n"},
+    {"an extra argument", {"import", "a.json", "b.json"}, kNoPart, "", kUsage, "",
+     "draftlift import: the following argument was not expected: b.json; see 'draftlift import --help'\n"},
+    {"an unknown option", {"svg", "--colour"}, kNoPart, "", kUsage, "",
+     "draftlift svg: the following argument was not expected: --colour; see 'draftlift svg --help'\n"},
+    {"an unknown mesh format", {"export-mesh", "-o", "x.obj"}, kNoPart, kTerminal, kUsage, "",
+     "draftlift export-mesh: unknown mesh format for x.obj (use .ply, .gltf or .glb); see 'draftlift export-mesh --help'\n"},
+    {"a mesh to the standard output", {"export-mesh", "-o", "-"}, kNoPart, kTerminal, kUsage, "",
+     "draftlift export-mesh: the standard output needs --format ply, gltf or glb; see 'draftlift export-mesh --help'\n"},
+    {"--version", {"--version"}, kNoPart, "", kClean,
+     "draftlift 21.0.0.2 (annotation interface 2.7, cloud and mesh interface 1.0)\n", ""},
+    // Mesh scenes.
+    {"the scene after -o is the scene", {"export-mesh", "-o", "DIR/one.ply", "PART"}, kTriangle, "", kClean,
+     "wrote 1 object to DIR/one.ply\n", ""},
+    {"an unknown member", {"export-mesh", "-o", "DIR/x.ply", "-"}, kNoPart, R"({"objects": [{}, {"colour": 1}]})",
+     kBadInput, "", "draftlift export-mesh: standard input: object 1: unknown member \"colour\"\n"},
+    {"a negative face index", {"export-mesh", "-o", "DIR/x.ply", "-"}, kNoPart,
+     R"({"objects": [{"points": [0, 0, 0], "faces": [0, -1, 0]}]})", kBadInput, "",
+     "draftlift export-mesh: standard input: object 0: \"faces\" must be an array of vertex indices*"},
+    {"a fractional face index", {"export-mesh", "-o", "DIR/x.ply", "-"}, kNoPart,
+     R"({"objects": [{"faces": [0, 1.5, 2]}]})", kBadInput, "",
+     "draftlift export-mesh: standard input: object 0: \"faces\" must be an array of vertex indices*"},
+    {"a face index beyond 32 bits", {"export-mesh", "-o", "DIR/x.ply", "-"}, kNoPart,
+     R"({"objects": [{"faces": [0, 1, 4294967296]}]})", kBadInput, "",
+     "draftlift export-mesh: standard input: object 0: \"faces\" must be an array of vertex indices*"},
+    {"a colour of three", {"export-mesh", "-o", "DIR/x.ply", "-"}, kNoPart, R"({"objects": [{"color": [1, 0, 0]}]})",
+     kBadInput, "", "draftlift export-mesh: standard input: object 0: \"color\" must be 4 numbers*"},
+    {"a key twice", {"export-mesh", "-o", "DIR/x.ply", "-"}, kNoPart, R"({"objects": [{}, {"name": "a", "name": "b"}]})",
+     kBadInput, "", "draftlift export-mesh: standard input: object 1: \"name\" is given twice\n"},
 };
 
-std::string WithPath(std::string text, const std::string& path) {
-    for (std::size_t at = text.find("PART"); at != std::string::npos; at = text.find("PART", at + path.size())) {
-        text.replace(at, 4, path);
+std::string WithPaths(std::string text, const std::map<std::string, std::string>& paths) {
+    for (const auto& [token, path] : paths) {
+        for (std::size_t at = text.find(token); at != std::string::npos; at = text.find(token, at + path.size())) {
+            text.replace(at, token.size(), path);
+        }
     }
     return text;
 }
@@ -106,60 +219,121 @@ std::string WithPath(std::string text, const std::string& path) {
 TEST(Tool, ExitCodesAndWhatItSays) {
     for (const ToolRun& run : kRuns) {
         SCOPED_TRACE(run.what);
-        const std::string path = run.part != nullptr ? WritePart("part.json", run.part)
-                                                     : ::testing::TempDir() + "draftlift-absent-part.json";
+        const std::map<std::string, std::string> paths = {
+            {"PART", run.part ? Write("part.json", *run.part) : ""},
+            {"MISSING", (Scratch() / "absent.json").string()},
+            {"DIR", Scratch().string()}};
         std::vector<std::string> arguments;
-        for (const std::string& argument : run.arguments) arguments.push_back(WithPath(argument, path));
-        const ToolResult result = RunTool(arguments);
+        for (const std::string& argument : run.arguments) arguments.push_back(WithPaths(argument, paths));
+        const ToolResult result = RunTool(arguments, run.input);
         EXPECT_EQ(result.exitCode, run.exitCode) << result.err;
-        EXPECT_EQ(result.out, run.out);
-        std::string err = WithPath(run.err, path);
-        if (!err.empty() && err.back() == '*') {
-            err.pop_back();
-            EXPECT_EQ(result.err.substr(0, err.size()), err);
-        } else {
-            EXPECT_EQ(result.err, err);
-        }
+        if (run.out != nullptr) ExpectText(result.out, WithPaths(run.out, paths));
+        ExpectText(result.err, WithPaths(run.err, paths));
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// Runs that cannot write an output: each fails with its own code and leaves
+// the folder as it was, the file that was there untouched.
+struct WriteFailure {
+    const char* what;
+    std::vector<std::string> arguments;  // "DIR" stands for the folder
+    Text input;
+    const char* standardOutput;  // where it goes; empty: captured
+    int exitCode;
+    const char* err;
+};
+
+const WriteFailure kWriteFailures[] = {
+    {"a full standard output, summary", {"import"}, kLintPart, "/dev/full", kOutput,
+     "draftlift import: cannot write the standard output: No space left on device\n"},
+    {"a full standard output, JSON", {"import", "--json"}, kLintPart, "/dev/full", kOutput,
+     "draftlift import: cannot write the standard output: No space left on device\n"},
+    {"a full standard output, lint", {"lint"}, kLintPart, "/dev/full", kOutput,
+     "draftlift lint: cannot write the standard output: No space left on device\n"},
+    {"a full standard output, picture", {"svg"}, kLintPart, "/dev/full", kOutput,
+     "draftlift svg: cannot write the standard output: No space left on device\n"},
+    {"a full standard output, mesh", {"export-mesh", "-o", "-", "--format", "glb"}, kTriangle, "/dev/full", kOutput,
+     "draftlift export-mesh: cannot write the standard output: No space left on device\n"},
+    {"a folder as the picture", {"svg", "-o", "DIR"}, kLintPart, "", kOutput, "draftlift svg: cannot write DIR: is a directory\n"},
+    {"a picture in a missing folder", {"svg", "-o", "DIR/missing/x.svg"}, kLintPart, "", kOutput,
+     "draftlift svg: cannot write DIR/missing/x.svg: No such file or directory\n"},
+    {"a mesh in a missing folder", {"export-mesh", "-o", "DIR/kept.ply", "-o", "DIR/missing/x.glb"}, kTriangle, "", kOutput,
+     "draftlift export-mesh: cannot write DIR/missing/x.glb: No such file or directory\n"},
+    {"a folder as a mesh", {"export-mesh", "--format", "glb", "-o", "DIR/new.glb", "-o", "DIR"}, kTriangle, "", kOutput,
+     "draftlift export-mesh: cannot write DIR: is a directory\n"},
+    {"an unknown format after a good one", {"export-mesh", "-o", "DIR/new.ply", "-o", "DIR/bad.txt"}, kTriangle, "",
+     kUsage, "draftlift export-mesh: unknown mesh format for DIR/bad.txt*"},
+};
+
+std::set<std::string> Listing(const fs::path& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) names.insert(entry.path().filename().string());
+    return names;
+}
+
+TEST(Tool, FailedWritesLeaveNothingBehind) {
+    const fs::path folder = Scratch() / "writes";
+    for (const WriteFailure& run : kWriteFailures) {
+        SCOPED_TRACE(run.what);
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+        std::ofstream(folder / "kept.ply") << "kept";
+        const std::map<std::string, std::string> paths = {{"DIR", folder.string()}};
+        std::vector<std::string> arguments;
+        for (const std::string& argument : run.arguments) arguments.push_back(WithPaths(argument, paths));
+        const ToolResult result = RunTool(arguments, run.input, run.standardOutput);
+        EXPECT_EQ(result.exitCode, run.exitCode) << result.err;
+        ExpectText(result.err, WithPaths(run.err, paths));
+        EXPECT_EQ(Listing(folder), std::set<std::string>{"kept.ply"});
+        EXPECT_EQ(Slurp(folder / "kept.ply"), "kept");
     }
 }
 
 TEST(Tool, WritesTheSampleSceneAsJson) {
-    const ToolResult result = RunTool({"import", "--json"});
+    const ToolResult result = RunTool({"import", "--json"}, kTerminal);
     ASSERT_EQ(result.exitCode, 0) << result.err;
     const json scene = json::parse(result.out);
     std::map<std::string, int> perClass;
-    std::map<std::string, json> named;
     for (const json& object : scene["objects"]) {
         ++perClass[object["class"].get<std::string>()];
-        named[object["name"].get<std::string>()] = object;
         EXPECT_EQ(object["saved"], true) << object["name"];
-        EXPECT_EQ(object["anchorPoint"], json::array({0.0, 0.0, 0.0})) << object["name"];
     }
     const std::map<std::string, int> expected = {
         {"KMBDTicket", 10}, {"KMBDDatum", 1}, {"KMBDDatumTarget", 2}, {"KMBD2PtDimension", 2}};
     EXPECT_EQ(perClass, expected);
     EXPECT_EQ(scene["repaints"], 1);
     EXPECT_EQ(scene["undoPoints"], json::array());
-
-    // Symbol characters (U+FFxx) and names reach the JSON as UTF-8.
-    const json& frame = named["FCF-1"]["subFrames"][0];
-    EXPECT_EQ(frame["symbolText"], "\xEF\xBF\x89");
-    EXPECT_EQ(frame["controls"][0]["toleranceText"], "\xEF\xBF\x9C 0.05 \xEF\xBF\xAF");
-    EXPECT_EQ(frame["controls"][0]["datumRef2Text"], "B\xEF\xBF\xAF");
-    EXPECT_EQ(named["FCF-3"]["datumLabel"], (json{{"enabled", true}, {"text", "D"}}));
-    EXPECT_EQ(named["TICKET-8 \xC3\x98"]["text5"], (json{{"enabled", true}, {"text", "2X"}}));
 }
 
-TEST(Tool, ImportsAPartFileGiven) {
-    const std::string path = WritePart("one-datum.json", R"({
-        "entities": [{"type": "note", "text": "~M01|X", "basePoint": [1, 2, 3], "memoryTable": 1}],
-        "memoryTables": {"1": "MBD|X|7|0|0|0|0||0|0\r\n101|0|0|0|0|0|0|0|0|0"}})");
-    const ToolResult result = RunTool({"import", path, "--json"});
+TEST(Tool, ReplacesAnOutputWhole) {
+    const std::string path = Write("replaced.gltf", "old contents");
+    const std::string scene = R"({"objects": [{"name": "\u00c4 \u00f8", "points": [0, 0, 0]},
+                                               {"name": "\u03a9", "kind": "cloud", "points": [1, 1, 1]}]})";
+    const ToolResult result = RunTool({"export-mesh", "-o", path}, scene);
     ASSERT_EQ(result.exitCode, 0) << result.err;
-    const json scene = json::parse(result.out);
-    ASSERT_EQ(scene["objects"].size(), 1u);
-    EXPECT_EQ(scene["objects"][0]["class"], "KMBDDatum");
-    EXPECT_EQ(scene["objects"][0]["targets"][0]["targetPoint"], json::array({1.0, 2.0, 3.0}));
+    // Names reach the interface in its code page: what it has arrives as
+    // itself, what it lacks as '?', with a warning.
+    const json gltf = json::parse(Slurp(path));
+    EXPECT_EQ(gltf["nodes"][0]["name"], "\xC3\x84 \xC3\xB8");
+    EXPECT_EQ(gltf["nodes"][1]["name"], "?");
+    EXPECT_EQ(result.err, "draftlift export-mesh: warning: object 1: the name \"\xCE\xA9\" has characters the ANSI "
+                          "code page lacks; they become '?'\n");
+    EXPECT_EQ(Listing(Scratch()).count("replaced.gltf"), 1u);
+}
+
+TEST(Tool, HelpListsOneLinePerCommandAndEveryExitCode) {
+    const ToolResult top = RunTool({"--help"}, "");
+    EXPECT_EQ(top.exitCode, kClean);
+    for (const char* line : {"\n  export-mesh  ", "\n  import  ", "\n  lint  ", "\n  svg  ", "\n  0  success",
+                             "\n  1  an input", "\n  2  usage error", "\n  3  lint:", "\n  4  an output"}) {
+        EXPECT_NE(top.out.find(line), std::string::npos) << line;
+    }
+    EXPECT_EQ(top.out.find("\"objects\""), std::string::npos) << "a command's details in the overview";
+    EXPECT_NE(RunTool({"export-mesh", "--help"}, "").out.find("\"objects\""), std::string::npos);
 }
 
 }  // namespace

@@ -12,7 +12,7 @@
 #include "draftlift/draftlift.h"
 #include "tests/support/StandIns.h"
 #include "tools/MeshExport.h"
-#include "tools/MeshExportC.h"
+#include "draftlift/standin_tools.h"
 
 namespace {
 

@@ -122,6 +122,9 @@ struct OctreeCase {
     unsigned seed;
 };
 
+// Test names carry the printed parameter, not its bytes (padding included).
+void PrintTo(const OctreeCase& c, std::ostream* out) { *out << "points=" << c.points << ",seed=" << c.seed; }
+
 class OctreeQueries : public testing::TestWithParam<OctreeCase> {};
 
 TEST_P(OctreeQueries, AgreeWithBruteForce) {
@@ -217,6 +220,8 @@ struct RandomMesh {
     // that edges repeat (non-manifold, loops, both ways) and blocks differ.
     std::uint32_t distinct;
 };
+
+void PrintTo(const RandomMesh& mesh, std::ostream* out) { *out << mesh.name; }
 
 class NeighborsOfRandomMeshes : public testing::TestWithParam<RandomMesh> {};
 
