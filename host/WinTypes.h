@@ -33,6 +33,9 @@ constexpr DWORD DLL_THREAD_DETACH = 3;
 
 constexpr UINT CP_ACP = 0;
 constexpr UINT CP_UTF8 = 65001;
+// Conversion to a code page never uses look-alike characters here; the flag
+// that asks Windows for the same is accepted.
+constexpr DWORD WC_NO_BEST_FIT_CHARS = 0x400;
 
 // Code-page conversion as the Windows API does it: with a zero output size
 // the result is the length needed; cbMultiByte / cchWideChar of -1 means

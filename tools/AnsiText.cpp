@@ -8,6 +8,9 @@ namespace draftlift_tool {
 namespace {
 
 constexpr char kReplacement[] = "?";
+// A character the code page lacks becomes the replacement, never a look-alike
+// (Windows would otherwise write O for \u03A9).
+constexpr DWORD kNoLookAlikes = WC_NO_BEST_FIT_CHARS;
 
 WString Widened(const std::string& utf8) {
     const int size = int(utf8.size());
@@ -26,10 +29,11 @@ AnsiText ToAnsiCodePage(const std::string& utf8) {
     if (wide.empty()) return ansi;
     const int size = int(wide.size());
     BOOL replaced = FALSE;
-    const int needed = WideCharToMultiByte(CP_ACP, 0, wide.data(), size, nullptr, 0, kReplacement, &replaced);
+    const int needed = WideCharToMultiByte(CP_ACP, kNoLookAlikes, wide.data(), size, nullptr, 0, kReplacement, &replaced);
     ansi.text.assign(std::size_t(needed > 0 ? needed : 0), '\0');
     if (needed > 0) {
-        WideCharToMultiByte(CP_ACP, 0, wide.data(), size, ansi.text.data(), needed, kReplacement, &replaced);
+        WideCharToMultiByte(CP_ACP, kNoLookAlikes, wide.data(), size, ansi.text.data(), needed, kReplacement,
+                            &replaced);
     }
     ansi.replaced = replaced != FALSE;
     return ansi;

@@ -111,6 +111,9 @@ int main(int argc, char** argv) {
     CLI::App app{"Draftlift on the stand-in host: import recorded notes, check part files, export meshes"};
     app.set_version_flag("--version", draftlift_tool::VersionText());
     app.require_subcommand(1);
+    // Options are written with dashes everywhere: a path such as /tmp/part.json
+    // is an argument on Windows too.
+    app.allow_windows_style_options(false);
     // Subcommands' help ends with this too.
     app.footer(std::string(kInput) + "\n\n" + kExitCodes);
     std::vector<std::pair<CLI::App*, std::unique_ptr<draftlift_tool::Command>>> commands;

@@ -27,7 +27,7 @@ struct PrefixCase {
 // Test names carry the printed parameter: the text, not a pointer's bytes.
 void PrintTo(const PrefixCase& c, std::ostream* out) {
     *out << '"';
-    for (const char16_t* unit = c.text; *unit != 0; ++unit) *out << static_cast<char>(*unit);  // ASCII only
+    for (const WCHAR unit : c.text) *out << static_cast<char>(unit);  // ASCII only
     *out << '"';
 }
 

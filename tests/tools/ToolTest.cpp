@@ -1,11 +1,6 @@
 // The draftlift executable run as a user runs it: exit codes, what it prints,
 // what it reads from the standard input, and what it leaves behind when a
 // write fails.
-#include <fcntl.h>
-#include <stdlib.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -15,6 +10,9 @@
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
+
+#include "tests/support/Platform.h"
+#include "tests/tools/ToolProcess.h"
 
 namespace {
 
@@ -28,7 +26,7 @@ enum ExitCode { kClean = 0, kBadInput = 1, kUsage = 2, kRefused = 3, kOutput = 4
 // A folder of this test program's own: CTest runs tests side by side.
 const fs::path& Scratch() {
     static const fs::path folder = [] {
-        const fs::path path = fs::path(::testing::TempDir()) / ("draftlift-tool-" + std::to_string(getpid()));
+        const fs::path path = fs::path(::testing::TempDir()) / ("draftlift-tool-" + std::to_string(tool_process::ProcessId()));
         fs::remove_all(path);
         fs::create_directories(path);
         return path;
@@ -55,57 +53,41 @@ std::string Write(const std::string& name, std::string_view contents) {
     return path.string();
 }
 
-// Single quotes keep every argument whole in the shell.
-std::string Quoted(const std::string& argument) {
-    std::string quoted = "'";
-    for (const char c : argument) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-}
-
-// A pseudo-terminal, for runs whose standard input is an interactive one.
-class Terminal {
-public:
-    Terminal() : m_master(posix_openpt(O_RDWR | O_NOCTTY)) {
-        if (m_master < 0 || grantpt(m_master) != 0 || unlockpt(m_master) != 0) throw std::runtime_error("no pty");
-        m_slave = ptsname(m_master);
-    }
-    ~Terminal() { close(m_master); }
-    const std::string& Path() const { return m_slave; }
-
-private:
-    int m_master;
-    std::string m_slave;
-};
-
 struct ToolResult {
     int exitCode = -1;
     std::string out;
     std::string err;
 };
 
-// Runs the tool; `input` is its standard input (none: a terminal), `out` where
-// its standard output goes (empty: captured).
-ToolResult RunTool(const std::vector<std::string>& arguments, Text input, const std::string& out = "") {
-    const Terminal terminal;
-    const std::string captured = (Scratch() / "stdout").string();
-    const std::string errors = (Scratch() / "stderr").string();
-    const std::string in = input ? Write("stdin", *input) : terminal.Path();
-    std::string command = Quoted(DRAFTLIFT_TOOL);
-    for (const std::string& argument : arguments) command += " " + Quoted(argument);
-    command += " <" + Quoted(in) + " >" + Quoted(out.empty() ? captured : out) + " 2>" + Quoted(errors);
-    const int status = std::system(command.c_str());
-    ToolResult result{WIFEXITED(status) ? WEXITSTATUS(status) : -1, Slurp(captured), Slurp(errors)};
-    for (const std::string& path : {captured, errors}) fs::remove(path);
+// Runs the tool; `input` is its standard input (none: a terminal).
+ToolResult RunTool(const std::vector<std::string>& arguments, Text input, bool unwritableOutput = false) {
+    tool_process::Streams streams;
+    streams.output = (Scratch() / "stdout").string();
+    streams.error = (Scratch() / "stderr").string();
+    if (input) streams.input = Write("stdin", *input);
+    streams.unwritableOutput = unwritableOutput;
+    const int exitCode = tool_process::Run(DRAFTLIFT_TOOL, arguments, streams);
+    ToolResult result{exitCode, Slurp(streams.output), Slurp(streams.error)};
+    for (const std::string& path : {streams.output, streams.error}) fs::remove(path);
     return result;
 }
 
-// What a text must be: exactly it, or, with a trailing '*', start with it.
+// Messages end their lines as the platform's texts do: "\r\n" on Windows.
+std::string WithLineEnds(std::string text) {
+    if (!testing_support::kWindowsRuntime) return text;
+    for (std::size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at + 2)) {
+        text.insert(at, 1, '\r');
+    }
+    return text;
+}
+
+// What a message must be: exactly it, or, with a trailing '*', start with it.
 void ExpectText(const std::string& actual, std::string expected) {
     if (!expected.empty() && expected.back() == '*') {
-        expected.pop_back();
+        expected = WithLineEnds(expected.substr(0, expected.size() - 1));
         EXPECT_EQ(actual.substr(0, expected.size()), expected);
     } else {
-        EXPECT_EQ(actual, expected);
+        EXPECT_EQ(actual, WithLineEnds(expected));
     }
 }
 
@@ -242,31 +224,40 @@ struct WriteFailure {
     const char* what;
     std::vector<std::string> arguments;  // "DIR" stands for the folder
     Text input;
-    const char* standardOutput;  // where it goes; empty: captured
+    bool unwritableOutput;  // else captured
     int exitCode;
-    const char* err;
+    std::string err;
 };
 
+constexpr bool kUnwritable = true;
+constexpr bool kCaptured = false;
+
+// What a command says when its standard output refuses writes: a full device
+// on Linux, a pipe nobody reads on Windows.
+std::string UnwritableOutput(const std::string& command) {
+    return command + ": cannot write the standard output: " +
+           testing_support::OnThisPlatform<std::string>("Invalid argument\n", "No space left on device\n");
+}
+
 const WriteFailure kWriteFailures[] = {
-    {"a full standard output, summary", {"import"}, kLintPart, "/dev/full", kOutput,
-     "draftlift import: cannot write the standard output: No space left on device\n"},
-    {"a full standard output, JSON", {"import", "--json"}, kLintPart, "/dev/full", kOutput,
-     "draftlift import: cannot write the standard output: No space left on device\n"},
-    {"a full standard output, lint", {"lint"}, kLintPart, "/dev/full", kOutput,
-     "draftlift lint: cannot write the standard output: No space left on device\n"},
-    {"a full standard output, picture", {"svg"}, kLintPart, "/dev/full", kOutput,
-     "draftlift svg: cannot write the standard output: No space left on device\n"},
-    {"a full standard output, mesh", {"export-mesh", "-o", "-", "--format", "glb"}, kTriangle, "/dev/full", kOutput,
-     "draftlift export-mesh: cannot write the standard output: No space left on device\n"},
-    {"a folder as the picture", {"svg", "-o", "DIR"}, kLintPart, "", kOutput, "draftlift svg: cannot write DIR: is a directory\n"},
-    {"a picture in a missing folder", {"svg", "-o", "DIR/missing/x.svg"}, kLintPart, "", kOutput,
+    {"a full standard output, summary", {"import"}, kLintPart, kUnwritable, kOutput,
+     UnwritableOutput("draftlift import")},
+    {"a full standard output, JSON", {"import", "--json"}, kLintPart, kUnwritable, kOutput,
+     UnwritableOutput("draftlift import")},
+    {"a full standard output, lint", {"lint"}, kLintPart, kUnwritable, kOutput, UnwritableOutput("draftlift lint")},
+    {"a full standard output, picture", {"svg"}, kLintPart, kUnwritable, kOutput, UnwritableOutput("draftlift svg")},
+    {"a full standard output, mesh", {"export-mesh", "-o", "-", "--format", "glb"}, kTriangle, kUnwritable, kOutput,
+     UnwritableOutput("draftlift export-mesh")},
+    {"a folder as the picture", {"svg", "-o", "DIR"}, kLintPart, kCaptured, kOutput,
+     "draftlift svg: cannot write DIR: is a directory\n"},
+    {"a picture in a missing folder", {"svg", "-o", "DIR/missing/x.svg"}, kLintPart, kCaptured, kOutput,
      "draftlift svg: cannot write DIR/missing/x.svg: No such file or directory\n"},
-    {"a mesh in a missing folder", {"export-mesh", "-o", "DIR/kept.ply", "-o", "DIR/missing/x.glb"}, kTriangle, "", kOutput,
-     "draftlift export-mesh: cannot write DIR/missing/x.glb: No such file or directory\n"},
-    {"a folder as a mesh", {"export-mesh", "--format", "glb", "-o", "DIR/new.glb", "-o", "DIR"}, kTriangle, "", kOutput,
-     "draftlift export-mesh: cannot write DIR: is a directory\n"},
-    {"an unknown format after a good one", {"export-mesh", "-o", "DIR/new.ply", "-o", "DIR/bad.txt"}, kTriangle, "",
-     kUsage, "draftlift export-mesh: unknown mesh format for DIR/bad.txt*"},
+    {"a mesh in a missing folder", {"export-mesh", "-o", "DIR/kept.ply", "-o", "DIR/missing/x.glb"}, kTriangle,
+     kCaptured, kOutput, "draftlift export-mesh: cannot write DIR/missing/x.glb: No such file or directory\n"},
+    {"a folder as a mesh", {"export-mesh", "--format", "glb", "-o", "DIR/new.glb", "-o", "DIR"}, kTriangle, kCaptured,
+     kOutput, "draftlift export-mesh: cannot write DIR: is a directory\n"},
+    {"an unknown format after a good one", {"export-mesh", "-o", "DIR/new.ply", "-o", "DIR/bad.txt"}, kTriangle,
+     kCaptured, kUsage, "draftlift export-mesh: unknown mesh format for DIR/bad.txt*"},
 };
 
 std::set<std::string> Listing(const fs::path& folder) {
@@ -285,7 +276,7 @@ TEST(Tool, FailedWritesLeaveNothingBehind) {
         const std::map<std::string, std::string> paths = {{"DIR", folder.string()}};
         std::vector<std::string> arguments;
         for (const std::string& argument : run.arguments) arguments.push_back(WithPaths(argument, paths));
-        const ToolResult result = RunTool(arguments, run.input, run.standardOutput);
+        const ToolResult result = RunTool(arguments, run.input, run.unwritableOutput);
         EXPECT_EQ(result.exitCode, run.exitCode) << result.err;
         ExpectText(result.err, WithPaths(run.err, paths));
         EXPECT_EQ(Listing(folder), std::set<std::string>{"kept.ply"});
@@ -320,8 +311,8 @@ TEST(Tool, ReplacesAnOutputWhole) {
     const json gltf = json::parse(Slurp(path));
     EXPECT_EQ(gltf["nodes"][0]["name"], "\xC3\x84 \xC3\xB8");
     EXPECT_EQ(gltf["nodes"][1]["name"], "?");
-    EXPECT_EQ(result.err, "draftlift export-mesh: warning: object 1: the name \"\xCE\xA9\" has characters the ANSI "
-                          "code page lacks; they become '?'\n");
+    ExpectText(result.err, "draftlift export-mesh: warning: object 1: the name \"\xCE\xA9\" has characters the ANSI "
+                           "code page lacks; they become '?'\n");
     EXPECT_EQ(Listing(Scratch()).count("replaced.gltf"), 1u);
 }
 
