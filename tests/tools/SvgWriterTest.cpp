@@ -1,10 +1,12 @@
 // The drawing of `draftlift svg`: every mark inside the canvas, figures that
-// share an anchor apart, leaders ending on their targets, output that
-// rsvg-convert reads for the sample and for hostile scenes.
+// share an anchor apart, leaders ending on their targets, drawings of the
+// sample and of hostile scenes for rsvg-convert to read.
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <limits>
 #include <regex>
 #include <sstream>
@@ -17,6 +19,8 @@
 #include "host/kscene/KMBD.h"
 #include "host/kscene/KScene.h"
 #include "platform/mastercam/PartFile.h"
+#include "tests/support/Platform.h"
+#include "tests/tools/ToolProcess.h"
 #include "tools/Session.h"
 #include "tools/SvgText.h"
 #include "tools/SvgWriter.h"
@@ -275,59 +279,70 @@ TEST(SvgWriter, TextsAreXmlWithWhatXmlCannotHoldShownVisibly) {
 }
 
 // ---- rendering with rsvg-convert ----------------------------------------------
+// The drawings are written to a folder of the build, where rsvg-convert reads
+// each of them on the build machine (tests/tools/RenderDrawings.cmake): so
+// the drawings of the Windows build are checked as well.
 
 std::string Scratch(const std::string& name) { return ::testing::TempDir() + "draftlift-svg-" + name; }
 
-bool HaveRsvg() { return std::system("rsvg-convert --version >/dev/null 2>&1") == 0; }
+const char kHostilePart[] = R"({"entities": [
+    {"type": "note", "text": "~M01|x", "basePoint": [1e308, -1e308, 0], "memoryTable": 1},
+    {"type": "note", "text": "~M01|y", "basePoint": [-1e308, 5e-324, 0], "memoryTable": 2}],
+    "memoryTables": {
+      "1": "MBD|<\u0001&\u001f>|1|0|0|0|0||0|0\r\n101|0|0|0|1|0|0|0|1|0\r\n102|6|8|\u0002<|0|16|]]>|0|\r\n109|\u007f\uffff",
+      "2": "MBD|\ud83d\ude00|11|0|0|0|0||0|0\r\n101|0|0|0|0|0|0|1|0|1\r\n108|\u0008\r\n136|target\r\n110\r\n\uffb0&amp;"}})";
 
-// What rsvg-convert says about the file, empty when it renders cleanly.
-std::string RsvgComplaints(const std::string& command) {
-    const std::string errors = Scratch("errors.txt");
-    const int status = std::system((command + " 2>" + errors).c_str());
-    std::ostringstream said;
-    said << std::ifstream(errors).rdbuf();
-    std::remove(errors.c_str());
-    return status == 0 ? said.str() : "exit status " + std::to_string(status) + ": " + said.str();
-}
-
-TEST(SvgRendering, RsvgReadsEveryDrawing) {
-    if (!HaveRsvg()) GTEST_SKIP() << "rsvg-convert is not installed (Debian package librsvg2-bin)";
-    const std::string svg = Scratch("scene.svg"), png = Scratch("scene.png");
-    for (const SceneCase& scene : kScenes) {
-        SCOPED_TRACE(scene.what);
+// The folder the rendering check names, or one of this run's own.
+TEST(SvgRendering, WritesEveryDrawingForRsvg) {
+    const char* named = std::getenv("DRAFTLIFT_DRAWINGS");
+    const std::filesystem::path folder =
+        named != nullptr ? named : Scratch("drawings-" + std::to_string(tool_process::ProcessId()));
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    for (std::size_t i = 0; i < std::size(kScenes); ++i) {
         KScene built;
-        scene.build(built);
-        std::ofstream(svg, std::ios::binary) << SceneSvg(built);
-        // Drawn smaller: some of these pages are wider than rsvg-convert's images.
-        EXPECT_EQ(RsvgComplaints("rsvg-convert -a -w 1000 -o '" + png + "' '" + svg + "'"), "");
+        kScenes[i].build(built);
+        std::ofstream(folder / ("scene-" + std::to_string(i) + ".svg"), std::ios::binary) << SceneSvg(built);
     }
-    std::remove(svg.c_str());
-    std::remove(png.c_str());
+    std::ofstream(folder / "sample.svg", std::ios::binary) << SampleSvg();
+    const partfile::Part hostile = partfile::Parse(kHostilePart);
+    draftlift_tool::Session session(hostile);
+    draftlift_tool::Progress quiet(nullptr, "");
+    session.Import(quiet);
+    std::ofstream(folder / "hostile.svg", std::ios::binary) << SceneSvg(session.Scene());
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), std::ptrdiff_t(std::size(kScenes) + 2));
+    if (named == nullptr) std::filesystem::remove_all(folder);
 }
 
-// The tool's own --png, for the sample and parts whose records carry
-// hostile texts and far points.
-TEST(SvgRendering, TheToolRendersPartsAsPng) {
-    if (!HaveRsvg()) GTEST_SKIP() << "rsvg-convert is not installed (Debian package librsvg2-bin)";
-    const char* kHostile = R"({"entities": [
-        {"type": "note", "text": "~M01|x", "basePoint": [1e308, -1e308, 0], "memoryTable": 1},
-        {"type": "note", "text": "~M01|y", "basePoint": [-1e308, 5e-324, 0], "memoryTable": 2}],
-        "memoryTables": {
-          "1": "MBD|<\u0001&\u001f>|1|0|0|0|0||0|0\r\n101|0|0|0|1|0|0|0|1|0\r\n102|6|8|\u0002<|0|16|]]>|0|\r\n109|\u007f\uffff",
-          "2": "MBD|\ud83d\ude00|11|0|0|0|0||0|0\r\n101|0|0|0|0|0|0|1|0|1\r\n108|\u0008\r\n136|target\r\n110\r\n\uffb0&amp;"}})";
-    const std::string part = Scratch("hostile.json"), png = Scratch("part.png");
-    std::ofstream(part, std::ios::binary) << kHostile;
+bool HaveRsvg() {
+    return std::system(testing_support::OnThisPlatform("rsvg-convert --version >NUL 2>&1",
+                                                       "rsvg-convert --version >/dev/null 2>&1")) == 0;
+}
+
+// The tool's own --png, for the sample and a part whose records carry
+// hostile texts and far points; without rsvg-convert it says so, exits 4 and
+// leaves no picture.
+TEST(SvgRendering, TheToolRendersPartsAsPngWhereRsvgIsFound) {
+    const bool rsvg = HaveRsvg();
+    const std::string part = Scratch("hostile.json"), png = Scratch("part.png"), errors = Scratch("errors.txt");
+    std::ofstream(part, std::ios::binary) << kHostilePart;
     for (const std::string& given : {std::string(DRAFTLIFT_SAMPLE_PART), part}) {
+        SCOPED_TRACE(given);
         std::remove(png.c_str());
-        const std::string command = "'" DRAFTLIFT_TOOL "' svg '" + given + "' --png '" + png + "'";
-        EXPECT_EQ(RsvgComplaints(command), "");
+        tool_process::Streams streams;
+        streams.input = part;
+        streams.output = Scratch("out.txt");
+        streams.error = errors;
+        const int exitCode = tool_process::Run(DRAFTLIFT_TOOL, {"svg", given, "--png", png}, streams);
+        std::ostringstream said;
+        said << std::ifstream(errors).rdbuf();
+        EXPECT_EQ(exitCode, rsvg ? 0 : 4) << said.str();
         std::ifstream picture(png, std::ios::binary);
         char magic[4] = {};
         picture.read(magic, 4);
-        EXPECT_EQ(std::string(magic + 1, 3), "PNG") << given;
+        EXPECT_EQ(std::string(magic + 1, 3), rsvg ? "PNG" : std::string(3, '\0'));
     }
-    std::remove(part.c_str());
-    std::remove(png.c_str());
+    for (const std::string& path : {part, png, errors, Scratch("out.txt")}) std::remove(path.c_str());
 }
 
 }  // namespace
