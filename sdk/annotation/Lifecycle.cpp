@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <utility>
-#include <vector>
 
 #include <boost/make_shared.hpp>
 
@@ -11,6 +10,7 @@
 #include "host/kscene/KMBD.h"
 #include "host/kscene/KScene.h"
 #include "sdk/Handles.h"
+#include "sdk/ListedObject.h"
 #include "sdk/annotation/Annotations.h"
 
 namespace {
@@ -32,15 +32,6 @@ constexpr std::array<Factory, 8> kFactories = {
     &Make<KMBDTicket>,          &Make<KMBDDatum>, &Make<KMBDDatumTarget>,     &Make<KMBD2PtDimension>,
     &Make<KMBDAngleDimension>,  &Make<KMBDNote>,  &Make<KMBDRadiusDimension>, &Make<KMBDDiameterDimension>,
 };
-
-// One linear walk over the scene's annotations, held in one contiguous list.
-boost::shared_ptr<KObject> HeldAnnotation(const KScene& scene, KSDKHandle handle) {
-    std::vector<boost::shared_ptr<KObject>> annotations;
-    scene.GetAllObjectsOfType(annotations, is_kind_of<KMBDBase>());
-    const auto found = std::find_if(annotations.begin(), annotations.end(),
-                                    [&](const auto& object) { return object.get() == handle; });
-    return found != annotations.end() ? *found : boost::shared_ptr<KObject>();
-}
 
 }  // namespace
 
@@ -76,7 +67,7 @@ KSDK_API void KSDKFinishMbd(KSDKHandle annotation) {
     KScene* scene = KD::GetScene();
     if (scene == nullptr) return;
     sdk::Guarded([&] {
-        if (const auto held = HeldAnnotation(*scene, annotation)) scene->ObjectModified(held);
+        if (const auto held = sdk::ListedObject<KMBDBase>(*scene, annotation)) scene->ObjectModified(held);
         KD::SetUndoPoint(kUndoLabel);
     });
 }

@@ -1,7 +1,6 @@
 // Named views: creating one in the scene, its record defaults, applying a
 // record, and announcing the finished view with its undo point.
 #include <algorithm>
-#include <vector>
 
 #include <boost/make_shared.hpp>
 
@@ -9,6 +8,7 @@
 #include "host/kscene/KCapturedView.h"
 #include "host/kscene/KScene.h"
 #include "sdk/Handles.h"
+#include "sdk/ListedObject.h"
 #include "sdk/TextConversion.h"
 #include "sdk/view/ViewDescription.h"
 
@@ -36,14 +36,6 @@ void Apply(KCapturedView& view, const KSDKNamedViewData& data) {
     const KScene* scene = KD::GetScene();
     if (scene == nullptr) return;
     view.SetVisibilitySet(sdk::view::ListedVisibility(*scene, data));
-}
-
-boost::shared_ptr<KObject> HeldView(const KScene& scene, KSDKHandle handle) {
-    std::vector<boost::shared_ptr<KObject>> views;
-    scene.GetAllObjectsOfType(views, is_kind_of<KCapturedView>());
-    const auto found = std::find_if(views.begin(), views.end(),
-                                    [&](const auto& view) { return view.get() == handle; });
-    return found != views.end() ? *found : boost::shared_ptr<KObject>();
 }
 
 }  // namespace
@@ -85,7 +77,7 @@ KSDK_API void KSDKFinishNamedView(KSDKHandle view) {
     KScene* scene = KD::GetScene();
     if (scene == nullptr) return;
     sdk::Guarded([&] {
-        if (const auto held = HeldView(*scene, view)) scene->ObjectModified(held);
+        if (const auto held = sdk::ListedObject<KCapturedView>(*scene, view)) scene->ObjectModified(held);
         KD::SetUndoPoint(kUndoLabel);
     });
 }
