@@ -10,7 +10,6 @@
 
 #include "host/kscene/KMBD.h"
 #include "import/Draftlifter.h"
-#include "import/RecordReader.h"
 #include "platform/kscene/KSceneStandIn.h"
 #include "platform/mastercam/HostStandIn.h"
 #include "shell/EntryPoints.h"
@@ -227,19 +226,6 @@ TEST_F(ImportNote, RefusedNotesAddNothing) {
     AddRecorded(Lines({Header(u"good"_w, 1), kPlain}));
     m_Draftlift();
     EXPECT_EQ(Imported().GetName(), u"good"_w);
-}
-
-// The reader keeps the name of a record it refuses, and the reason a note
-// has no record.
-TEST_F(ImportNote, TheReaderSeesTheNotesRecordAndItsRefusals) {
-    ent record{};
-    record.id = AddRecorded(Lines({Header(u"FCF-8"_w, 1), Settings101(Settings().Row(1).Row(2)), u"102|1"_w, u"109"_w}));
-    const auto reading = noteimport::ReadNoteRecord(record);
-    ASSERT_TRUE(reading.refusal);
-    EXPECT_EQ(std::tie(reading.record.headerRead, reading.record.name, reading.refusal->line, reading.refusal->row),
-              std::make_tuple(true, WString(u"FCF-8"_w), 4, 2));
-    record.id = standin::host::AddNote({u"~M01|x"_w, kBase, 0});
-    EXPECT_EQ(noteimport::ReadNoteRecord(record).refusal->reason, noteimport::RefusalReason::NoMemoryTable);
 }
 
 }  // namespace

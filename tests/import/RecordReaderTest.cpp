@@ -165,35 +165,19 @@ TEST(Texts, ReachTheirFields) {
     }
 }
 
+// The label is cut to seven characters; a bad expression reads as 0.
 TEST(Dimension, HeaderReplacesRowLabelAndTextFlagsButNotText5) {
     const auto reading =
         Decoded(Lines({Header(u"D1"_w, 12), Settings125(Settings().Row(1).Text5().Dimension().TextLines(5)),
-                       DimensionHeader(1, false, false, false, -42, true, 0), DimensionLabel(u"L"_w),
-                       DimensionValues(u"2*3"_w, u"1/4"_w), u"0|0"_w, u"108|Z"_w, u"109|T5"_w}));
+                       DimensionHeader(7, false, false, false, -42, true, 0), DimensionLabel(u"ABCDEFGHIJ"_w),
+                       DimensionValues(u"2*3"_w, u"2+"_w), u"0|0"_w, u"108|Z"_w, u"109|T5"_w}));
     const auto& r = reading.record;
     EXPECT_EQ(std::tie(r.flags.rows[0], r.flags.textLineCount, r.flags.datumLabel, r.flags.text5, r.datumLabel, r.text5),
               std::make_tuple(false, 0, true, true, Text(u"Z"_w), Text(u"T5"_w)));
     ASSERT_TRUE(r.dimension);
     const auto& d = *r.dimension;
     EXPECT_EQ(std::tie(d.type, d.number, d.hasValueLines, d.label, d.value1, d.value2),
-              std::make_tuple(1, -42, true, WString(u"L"_w), WString(u"6.0000"_w), WString(u"0.2500"_w)));
-}
-
-TEST(Dimension, LabelIsCutTo7AndBadExpressionsReadAsZero) {
-    const auto reading = Decoded(Lines({Header(u"D"_w, 12), Settings125(Settings().Dimension()),
-                                        DimensionHeader(7, false, false, false, 0, false, 0),
-                                        DimensionLabel(u"ABCDEFGHIJ"_w), u"1|0|0|0|0|2+"_w, u"0"_w}));
-    const auto& d = *reading.record.dimension;
-    EXPECT_EQ(std::tie(d.label, d.value1, d.value2),
-              std::make_tuple(WString(u"ABCDEFG"_w), WString(u"0.0000"_w), WString(u"0.0000"_w)));
-}
-
-TEST(Dimension, OtherTypesSkipOneLineUnread) {
-    const auto reading = Decoded(Lines({Header(u"D"_w, 12), Settings125(Settings().Dimension()),
-                                        DimensionHeader(5, true, false, false, 0, false, 0), u"garbage"_w,
-                                        u"102|5|0|0.3"_w}));
-    EXPECT_FALSE(reading.record.dimension->hasValueLines);
-    EXPECT_EQ(reading.record.rows[0].valueText, u"0.3"_w);
+              std::make_tuple(7, -42, true, WString(u"ABCDEFG"_w), WString(u"6.0000"_w), WString(u"0.0000"_w)));
 }
 
 TEST(Refusals, NameReasonAndPlace) {
