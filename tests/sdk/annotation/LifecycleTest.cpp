@@ -1,5 +1,5 @@
 // Creating annotations by kind, temporary (unsaved) annotations, finishing
-// with its undo point, versions and symbol characters.
+// with its undo point, and symbol characters.
 #include <climits>
 #include <set>
 #include <typeindex>
@@ -13,11 +13,6 @@ namespace {
 using Lifecycle = AnnotationTest;
 
 const auto& Entries() { return standin::kscene::Scene().impl().entries; }
-
-TEST_F(Lifecycle, VersionIsTwoSeven) {
-    EXPECT_EQ(KSDKGetMbdVersion(), 2);
-    EXPECT_EQ(KSDKGetMbdMinorVersion(), 7);
-}
 
 // Creation is not announced and sets no undo point.
 TEST_F(Lifecycle, EachKindCreatesItsClassSavedInTheSceneAndOthersNothing) {
@@ -57,13 +52,8 @@ TEST_F(Lifecycle, TemporaryAnnotationsAreKeptButNeverSaved) {
         EXPECT_EQ(Entries()[i].object.get(), kOrder[i]);
         EXPECT_EQ(Entries()[i].saved, i != 1) << i;
     }
-    // Filled and finished like any other.
-    KSDKMbdData data = Init(KSDKInitMbdData);
-    data.text1 = "t";
-    KSDKSetMbdData(temporary, &data);
-    EXPECT_TRUE(As(temporary).text1.enabled);
     KSDKFinishMbd(temporary);
-    EXPECT_EQ(Notices(temporary), 1);
+    EXPECT_EQ(Notices(temporary), 1) << "finished like any other";
 }
 
 TEST_F(Lifecycle, FinishNotifiesHeldAnnotationsAndAlwaysSetsTheUndoPoint) {
