@@ -65,10 +65,6 @@ protected:
         return handle;
     }
     static std::string SceneText() { return scenejson::SceneJsonText(); }
-    static const std::vector<std::string>& Undo() { return standin::kscene::UndoPoints(); }
-    static int Notices(KSDKHandle handle) {
-        return standin::kscene::Scene().impl().ModifiedCount(static_cast<const KObject*>(handle));
-    }
     // A text holding the narrow character of a scene symbol.
     static std::string WithSymbol(KMBDBase::MBDSymbol symbol, const std::string& rest) {
         return std::string(1, KSDKGetSymbolChar(symbol)) + rest;

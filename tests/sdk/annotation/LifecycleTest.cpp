@@ -12,8 +12,6 @@ namespace {
 
 using Lifecycle = AnnotationTest;
 
-const auto& Entries() { return standin::kscene::Scene().impl().entries; }
-
 // Creation is not announced and sets no undo point.
 TEST_F(Lifecycle, EachKindCreatesItsClassSavedInTheSceneAndOthersNothing) {
     const std::pair<KSDKMbdKind, std::type_index> kKinds[] = {

@@ -39,11 +39,7 @@ class MeshBuilder : public testing_support::FreshHost {
 protected:
     static KMesh& MeshAt(KSDKHandle handle) { return dynamic_cast<KMesh&>(*static_cast<KObject*>(handle)); }
     static KCloud& CloudAt(KSDKHandle handle) { return dynamic_cast<KCloud&>(*static_cast<KObject*>(handle)); }
-    static int Notices(KSDKHandle handle) {
-        return standin::kscene::Scene().impl().ModifiedCount(static_cast<const KObject*>(handle));
-    }
     static bool Held(KSDKHandle handle) { return bool(standin::kscene::Scene().GetObjectPtr(handle)); }
-    static const auto& Entries() { return standin::kscene::Scene().impl().entries; }
     static std::int32_t AddVertices(KSDKHandle object, const std::vector<double>& points) {
         const KSDKVertices v = Vertices(points);
         return KSDKSetVertices(object, &v);
