@@ -139,8 +139,8 @@ TEST_F(ImportNote, ANoteGetsNameTargetIdsAndLabel) {
 
 TEST_F(ImportNote, ControlsAndTextsTakeTheirLines) {
     AddRecorded(Lines({Header(u"F"_w, 1), Settings101(Settings().Row(1).Label().Text5().TextLines(3)),
-                       u"102|6|12|0.05|-0.05|13|MAX|14|CZ"_w, u"103|A|12|B|0|C|13"_w, u"108|Q"_w, u"109|five"_w, u"110"_w,
-                       u"ab"_w, u"c|d"_w, u"e"_w}));
+                       u"102|6|12|0.05|-0.05|13|MAX|14|CZ"_w, u"103|A|12|B|0|C|13"_w, u"108|Q|ignored"_w, u"109|five"_w,
+                       u"110"_w, u"ab"_w, u"c|d"_w, u"e"_w, u"lines after the block are ignored"_w}));
     AddRecorded(Lines({Header(u"F"_w, 2), kPlain}));
     AddRecorded(Lines({Header(u"F"_w, 5), kThreeRows, u"102|6|0|0.1"_w, u"104|8|0|0.2"_w, u"106|10|0|0.3"_w,
                        u"107|D|0|E|0|F|0"_w}));

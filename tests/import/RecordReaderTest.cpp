@@ -141,9 +141,6 @@ TEST(Texts, ReachTheirFields) {
         Text datumLabel, text5, noteText, targetText;
         bool row1Read = false;
     } cases[] = {
-        {Lines({kHeader, Settings101(Settings().Label().Text5().TextLines(3)), u"108|B|ignored"_w, u"109|flag note"_w,
-                u"110"_w, u"ab"_w, u"c|d"_w, u"e"_w, u"more"_w}),
-         u"B"_w, u"flag note"_w, u"abc|de"_w, {}},
         // A block ends with the record, however many lines it announced.
         {Lines({kHeader, Settings101(Settings().TextLines(3)), u"110"_w, u"ab"_w, u"c"_w}), {}, {}, u"abc"_w, {}},
         // Flagged lines that are absent are skipped, a frame row as well.

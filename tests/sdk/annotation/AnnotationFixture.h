@@ -26,16 +26,8 @@ constexpr KSDKMbdKind kAllKinds[] = {
 constexpr KSDKMbdKind kDimensionKinds[] = {KSDK_MBD_TWO_POINT_DIMENSION, KSDK_MBD_ANGLE_DIMENSION,
                                            KSDK_MBD_RADIUS_DIMENSION, KSDK_MBD_DIAMETER_DIMENSION};
 
-// A record as its Init function leaves it.
-template <class Record>
-Record Init(void (*init)(Record*)) {
-    Record record;
-    init(&record);
-    return record;
-}
-
+// Records as their Init function leaves them.
 using testing_support::InitFilled;
-using testing_support::kFill;
 using testing_support::Untouched;
 
 template <class Point>

@@ -90,7 +90,7 @@ TEST_F(Parts, ControlTextsAreReplacedOnlyWhenGiven) {
     EXPECT_EQ(control.toleranceText.substr(1), u"0.05"_w);
     EXPECT_EQ(texts(), u"ABC5"_w);
     // A record straight from Init changes nothing; one text replaces one.
-    data = Init(KSDKInitControlData);
+    data = InitFilled(KSDKInitControlData);
     KSDKSetControlData(handle, &data);
     data.datumRef2Text = "D";
     KSDKSetControlData(handle, &data);
