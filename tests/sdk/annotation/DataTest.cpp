@@ -54,9 +54,7 @@ TEST_F(Data, CommonDataSetsAnchorAndNameAndADatumsLabel) {
         for (const Step& step : kSteps) {
             SCOPED_TRACE(testing::Message() << "kind " << kind << " name " << (step.name ? step.name : "(null)"));
             As(handle).showName = true;
-            KSDKCommonData data = InitFilled(KSDKInitCommonData);
-            data.anchorPoint = step.anchor;
-            data.name = step.name;
+            const KSDKCommonData data = {step.anchor, step.name};
             KSDKSetCommonData(handle, &data);
             const KMBDBase& object = As(handle);
             EXPECT_EQ(object.GetName(), step.storedName);

@@ -103,11 +103,8 @@ TEST_F(NamedView, ListsKeepDistinctSceneObjectsOnly) {
     };
     for (const Case& c : cases) {
         const KSDKHandle handle = KSDKCreateNamedView();
-        KSDKNamedViewData data = Record();
-        data.shownObjects = c.shown;
-        data.shownCount = c.shownCount;
-        data.hiddenObjects = c.hidden;
-        data.hiddenCount = c.hiddenCount;
+        const KSDKNamedViewData data = {nullptr, 0, 0, 0, 1, {1, 0, 0, 0, 1, 0, 0, 0, 1},
+                                        c.shown, c.shownCount, c.hidden, c.hiddenCount};
         KSDKSetNamedViewData(handle, &data);
         EXPECT_EQ(ViewAt(handle).SetVisibilityCalls(), c.handOvers);
         EXPECT_EQ(PairsOf(ViewAt(handle).Visibility()), c.expected);
@@ -119,11 +116,7 @@ TEST_F(NamedView, BadHandlesRecordsOrSceneChangeNothingTheyShouldNot) {
     const auto datum = Add<KMBDDatum>();
     const KSDKHandle handle = KSDKCreateNamedView();
     const KSDKHandle shown[] = {datum.get()};
-    KSDKNamedViewData data = Record();
-    data.name = "Top";
-    data.hasView = 1;
-    data.shownObjects = shown;
-    data.shownCount = 1;
+    const KSDKNamedViewData data = {"Top", 1, 0, 0, 1, {1, 0, 0, 0, 1, 0, 0, 0, 1}, shown, 1, nullptr, 0};
     KSDKSetNamedViewData(nullptr, &data);
     KSDKSetNamedViewData(handle, nullptr);
     KSDKSetNamedViewData(datum.get(), &data);  // an annotation is no named view
