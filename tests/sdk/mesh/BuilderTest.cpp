@@ -22,17 +22,11 @@ using testing_support::InitFilled;
 using testing_support::Untouched;
 
 KSDKVertices Vertices(const std::vector<double>& points) {
-    KSDKVertices data = InitFilled(KSDKInitVertices);
-    data.points = points.data();
-    data.count = std::uint32_t(points.size() / 3);
-    return data;
+    return {points.data(), std::uint32_t(points.size() / 3), nullptr, nullptr, nullptr};
 }
 
 KSDKFaces Faces(const std::vector<std::uint32_t>& indices) {
-    KSDKFaces data = InitFilled(KSDKInitFaces);
-    data.indices = indices.data();
-    data.count = std::uint32_t(indices.size() / 3);
-    return data;
+    return {indices.data(), std::uint32_t(indices.size() / 3), nullptr};
 }
 
 class MeshBuilder : public testing_support::FreshHost {
@@ -266,8 +260,7 @@ TEST_F(MeshBuilder, FinishInitializesACloudOnly) {
 
 TEST_F(MeshBuilder, SceneJsonDescribesFinishedObjects) {
     const KSDKHandle mesh = Triangle();
-    KSDKGeneralInfo info = InitFilled(KSDKInitGeneralInfo);
-    info.name = "tri";
+    const KSDKGeneralInfo info = {"tri", 0, {1, 1, 1, 1}};
     ASSERT_EQ(KSDKSetGeneralInfo(mesh, &info), 0);
     ASSERT_EQ(KSDKFinishObject(mesh), 0);
     ASSERT_EQ(KSDKFinishObject(KSDKCreateCloud()), 0);
