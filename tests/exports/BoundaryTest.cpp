@@ -16,6 +16,7 @@
 #include "platform/kscene/KSceneStandIn.h"
 #include "platform/orvanta/OrvantaStandIn.h"
 #include "tests/support/StandIns.h"
+#include "tests/support/TextRecords.h"
 
 namespace {
 
@@ -35,7 +36,7 @@ struct Handles {
     KSDKTabState* tabs = KSDKGetOrvantaTabStateAndRestoreMcamTabs();
 };
 
-const char kText[] = "x";
+using namespace testing_support;
 
 // Runs `call` with the outside components failing; the answer is the message
 // of the exception that reached this caller, or empty.
@@ -94,45 +95,13 @@ TEST_F(Boundary, CreateFunctionsAndForwardersLetTheFailureThrough) {
 }
 
 TEST_F(Boundary, EveryOtherFunctionCatchesAndAnswersWithItsFailureResult) {
-    KSDKCommonData common;
-    KSDKInitCommonData(&common);
-    common.name = kText;
-    KSDKMbdData texts;
-    KSDKInitMbdData(&texts);
-    texts.text1 = kText;
-    KSDKDatumData datum;
-    KSDKInitDatumData(&datum);
-    datum.datumLabel = kText;
-    KSDKDimensionData dimension;
-    KSDKInitDimensionData(&dimension);
-    dimension.dimensionText1 = kText;
-    KSDKTargetPtData point;
-    KSDKInitTargetPtData(&point);
-    KSDKControlData control;
-    KSDKInitControlData(&control);
-    control.toleranceText = kText;
-    const KSDKWitnessSegment segment = {{0, 0, 0}, {1, 0, 0}};
-    KSDKMbdBalloonData balloon;
-    KSDKInitMbdBalloonData(&balloon);
-    balloon.text = kText;
-    KSDKNamedViewData view;
-    KSDKInitNamedViewData(&view);
-    view.name = kText;
-    KSDKGeneralInfo info;
-    KSDKInitGeneralInfo(&info);
-    info.name = kText;
+    const KSDKNamedViewData view = {kText, 1, 0, 0, 1, {1, 0, 0, 0, 1, 0, 0, 0, 1}, nullptr, 0, nullptr, 0};
+    const KSDKGeneralInfo info = {kText, 1, {1, 1, 1, 1}};
     const double points[] = {0, 0, 0};
-    KSDKVertices vertices;
-    KSDKInitVertices(&vertices);
-    vertices.points = points;
-    vertices.count = 1;
+    const KSDKVertices vertices = {points, 1, nullptr, nullptr, nullptr};
     const std::uint32_t corners[] = {0, 0, 0};
-    KSDKFaces faces;
-    KSDKInitFaces(&faces);
-    faces.indices = corners;
-    faces.count = 1;
-    KSDKTransform transform;
-    KSDKInitTransform(&transform);
+    const KSDKFaces faces = {corners, 1, nullptr};
+    const KSDKTransform transform = {{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1}};
 
     // Each case answers whether the call gave its failure result.
     const struct {
@@ -140,21 +109,21 @@ TEST_F(Boundary, EveryOtherFunctionCatchesAndAnswersWithItsFailureResult) {
         std::function<bool()> call;
     } cases[] = {
         {"KSDKFinishMbd", [&] { return KSDKFinishMbd(h().frame), true; }},
-        {"KSDKSetCommonData", [&] { return KSDKSetCommonData(h().frame, &common), true; }},
-        {"KSDKSetMbdData", [&] { return KSDKSetMbdData(h().frame, &texts), true; }},
-        {"KSDKSetDatumData", [&] { return KSDKSetDatumData(h().datum, &datum), true; }},
-        {"KSDKSetDimensionData", [&] { return KSDKSetDimensionData(h().dimension, &dimension), true; }},
+        {"KSDKSetCommonData", [&] { return KSDKSetCommonData(h().frame, &kCommon), true; }},
+        {"KSDKSetMbdData", [&] { return KSDKSetMbdData(h().frame, &kMbd), true; }},
+        {"KSDKSetDatumData", [&] { return KSDKSetDatumData(h().datum, &kDatum), true; }},
+        {"KSDKSetDimensionData", [&] { return KSDKSetDimensionData(h().dimension, &kDimension), true; }},
         {"KSDKSetFrameSymbol", [&] { return KSDKSetFrameSymbol(h().subFrame, 'x'), true; }},
         {"KSDKAddTarget", [&] { return KSDKAddTarget(h().frame) == nullptr; }},
-        {"KSDKSetTargetPtData", [&] { return KSDKSetTargetPtData(h().target, &point), true; }},
+        {"KSDKSetTargetPtData", [&] { return KSDKSetTargetPtData(h().target, &kTarget), true; }},
         {"KSDKAddFrame", [&] { return KSDKAddFrame(h().frame) == nullptr; }},
         {"KSDKAddControlToFrame", [&] { return KSDKAddControlToFrame(h().subFrame) == nullptr; }},
-        {"KSDKSetControlData", [&] { return KSDKSetControlData(h().control, &control), true; }},
-        {"KSDKAddWitnessSegment", [&] { return KSDKAddWitnessSegment(h().frame, &segment), true; }},
+        {"KSDKSetControlData", [&] { return KSDKSetControlData(h().control, &kControl), true; }},
+        {"KSDKAddWitnessSegment", [&] { return KSDKAddWitnessSegment(h().frame, &kSegment), true; }},
         {"KSDKDeleteWitnessLines", [&] { return KSDKDeleteWitnessLines(h().frame), true; }},
-        {"KSDKSetMbdBalloonData", [&] { return KSDKSetMbdBalloonData(h().balloon, &balloon), true; }},
-        {"KSDKCreateMainBalloon", [&] { return KSDKCreateMainBalloon(h().frame, &balloon) == nullptr; }},
-        {"KSDKCreateSubBalloon", [&] { return KSDKCreateSubBalloon(h().frame, 0, &balloon) == nullptr; }},
+        {"KSDKSetMbdBalloonData", [&] { return KSDKSetMbdBalloonData(h().balloon, &kBalloon), true; }},
+        {"KSDKCreateMainBalloon", [&] { return KSDKCreateMainBalloon(h().frame, &kBalloon) == nullptr; }},
+        {"KSDKCreateSubBalloon", [&] { return KSDKCreateSubBalloon(h().frame, 0, &kBalloon) == nullptr; }},
         {"KSDKGetNumberOfPossibleSubBalloons", [&] { return KSDKGetNumberOfPossibleSubBalloons(h().frame) == -1; }},
         {"KSDKIsBalloonRowVisible", [&] { return !KSDKIsBalloonRowVisible(h().frame, 0); }},
         {"KSDKSetNamedViewData", [&] { return KSDKSetNamedViewData(h().view, &view), true; }},

@@ -16,6 +16,7 @@
 #include "host/kscene/KObjectTree.h"
 #include "platform/kscene/KSceneStandIn.h"
 #include "tests/support/StandIns.h"
+#include "tests/support/TextRecords.h"
 
 // This program replaces the global allocation functions: it counts the blocks
 // alive and can make the n-th allocation from now throw std::bad_alloc.
@@ -160,13 +161,8 @@ void BuildNamedViewAndGroup() {
     }
     const KSDKHandle view = Created(KSDKCreateNamedView);
     if (view == nullptr) return;
-    KSDKNamedViewData data;
-    KSDKInitNamedViewData(&data);
     const KSDKHandle shown[] = {datum.get()};
-    data.name = "Front";
-    data.hasView = 1;
-    data.shownObjects = shown;
-    data.shownCount = 1;
+    const KSDKNamedViewData data = {"Front", 1, 0, 0, 1, {1, 0, 0, 0, 1, 0, 0, 0, 1}, shown, 1, shown, 1};
     KSDKSetNamedViewData(view, &data);
     KSDKNamedViewRecordVisibility(view);
     KSDKNamedViewRecordLevelState(view);
@@ -181,49 +177,32 @@ void BuildNamedViewAndGroup() {
     }
 }
 
-void BuildFeatureControlFrame() {
+void BuildAnnotations() {
+    using namespace testing_support;
     const KSDKHandle frame = Created([] { return KSDKCreateMbd(KSDK_MBD_FEATURE_CONTROL_FRAME); });
     if (frame == nullptr) return;
-    KSDKCommonData common;
-    KSDKInitCommonData(&common);
-    common.name = "FCF-1";
-    KSDKSetCommonData(frame, &common);
-    KSDKMbdData texts;
-    KSDKInitMbdData(&texts);
-    texts.text5 = "note";
-    KSDKSetMbdData(frame, &texts);
-    KSDKTargetPtData point;
-    KSDKInitTargetPtData(&point);
-    KSDKSetTargetPtData(KSDKAddTarget(frame), &point);
+    KSDKSetCommonData(frame, &kCommon);
+    KSDKSetMbdData(frame, &kMbd);
+    KSDKSetTargetPtData(KSDKAddTarget(frame), &kTarget);
     const KSDKHandle subFrame = KSDKAddFrame(frame);
     KSDKSetFrameSymbol(subFrame, KSDKGetSymbolChar(0));
-    KSDKControlData control;
-    KSDKInitControlData(&control);
-    control.toleranceText = "0.05";
-    control.datumRef1Text = "A";
-    KSDKSetControlData(KSDKAddControlToFrame(subFrame), &control);
-    const KSDKWitnessSegment segment = {{0, 0, 0}, {1, 0, 0}};
-    KSDKAddWitnessSegment(frame, &segment);
-    KSDKMbdBalloonData balloon;
-    KSDKInitMbdBalloonData(&balloon);
-    balloon.text = "1";
-    KSDKCreateMainBalloon(frame, &balloon);
-    KSDKCreateSubBalloon(frame, 0, &balloon);
+    KSDKSetControlData(KSDKAddControlToFrame(subFrame), &kControl);
+    KSDKAddWitnessSegment(frame, &kSegment);
+    KSDKCreateMainBalloon(frame, &kBalloon);
+    KSDKCreateSubBalloon(frame, 0, &kBalloon);
     KSDKFinishMbd(frame);
 
     const KSDKHandle datum = Created([] { return KSDKCreateMbd(KSDK_MBD_DATUM_TARGET); });
     if (datum == nullptr) return;
-    common.name = "A1";
-    KSDKSetCommonData(datum, &common);
-    KSDKDatumData datumData;
-    KSDKInitDatumData(&datumData);
-    datumData.datumTargetText = "1";
-    KSDKSetDatumData(datum, &datumData);
+    KSDKSetCommonData(datum, &kCommon);
+    KSDKSetDatumData(datum, &kDatum);
     KSDKFinishMbd(datum);
+    const KSDKHandle dimension = Created([] { return KSDKCreateMbd(KSDK_MBD_TWO_POINT_DIMENSION); });
+    if (dimension != nullptr) KSDKSetDimensionData(dimension, &kDimension);
 }
 
 TEST_F(AllocationFailure, AnnotationsWithTheirPartsAndBalloons) {
-    EXPECT_GT(FailEachAllocation(BuildFeatureControlFrame), 20);
+    EXPECT_GT(FailEachAllocation(BuildAnnotations), 20);
 }
 
 // A mesh the builder cannot finish is given back, so nothing is left over.
@@ -233,17 +212,9 @@ void BuildMeshAndCloud() {
     for (const bool mesh : {true, false}) {
         const KSDKHandle object = Created(mesh ? KSDKCreateMesh : KSDKCreateCloud);
         if (object == nullptr) continue;
-        KSDKGeneralInfo info;
-        KSDKInitGeneralInfo(&info);
-        info.name = mesh ? "Tetra" : "Points";
-        KSDKVertices vertices;
-        KSDKInitVertices(&vertices);
-        vertices.points = points;
-        vertices.count = 4;
-        KSDKFaces faces;
-        KSDKInitFaces(&faces);
-        faces.indices = indices;
-        faces.count = 4;
+        const KSDKGeneralInfo info = {mesh ? "Tetra" : "Points", 1, {1, 0, 0, 1}};
+        const KSDKVertices vertices = {points, 4, nullptr, nullptr, nullptr};
+        const KSDKFaces faces = {indices, 4, nullptr};
         const bool filled = KSDKSetGeneralInfo(object, &info) == 0 &&
                             KSDKSetVertices(object, &vertices) == 0 &&
                             (!mesh || KSDKSetFaces(object, &faces) == 0);

@@ -10,7 +10,6 @@
 
 #include "host/kscene/KMBD.h"
 #include "import/Draftlifter.h"
-#include "import/RecordReader.h"
 #include "platform/kscene/KSceneStandIn.h"
 #include "platform/mastercam/HostStandIn.h"
 #include "shell/EntryPoints.h"
@@ -33,21 +32,15 @@ protected:
         return standin::host::AddNote({u"~M01|x"_w, kBase, m_lastTable});
     }
 
-    static std::vector<boost::shared_ptr<KObject>> Objects() {
-        std::vector<boost::shared_ptr<KObject>> objects;
-        for (const auto& entry : standin::kscene::Scene().impl().entries) objects.push_back(entry.object);
-        return objects;
-    }
-
     template <typename Point>
     static std::tuple<double, double, double> Xyz(const Point& p) { return {p.x, p.y, p.z}; }
     static std::tuple<double, double, double> Origin() { return {0.0, 0.0, 0.0}; }
 
-    static const KMBDBase& At(std::size_t k) { return dynamic_cast<const KMBDBase&>(*Objects().at(k)); }
+    static const KMBDBase& At(std::size_t k) { return dynamic_cast<const KMBDBase&>(*Entries().at(k).object); }
 
     // The one annotation the import made.
     static const KMBDBase& Imported() {
-        const auto count = Objects().size();
+        const auto count = Entries().size();
         if (count != 1) throw std::runtime_error("expected one object, found " + std::to_string(count));
         return At(0);
     }
@@ -84,10 +77,10 @@ TEST_F(ImportNote, RecordKindsMakeTheirClassAndFrames) {
                  {14, &typeid(KMBD2PtDimension), {}}, {15, nullptr, {}}, {-1, nullptr, {}}};
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "kind " << c.kind);
-        const std::size_t before = Objects().size();
+        const std::size_t before = Entries().size();
         EXPECT_TRUE(ImportDirectly(AddRecorded(Lines({Header(u"K"_w, c.kind, 5, -12), kThreeRows, u"102|6|0|0.1"_w,
                                                       u"103|A|0"_w, u"104|8|0|0.2"_w, u"106|10|0|0.3"_w, u"107|C|0"_w}))));
-        ASSERT_EQ(Objects().size(), before + (c.made ? 1 : 0));
+        ASSERT_EQ(Entries().size(), before + (c.made ? 1 : 0));
         if (!c.made) continue;
         const KObject& made = At(before);
         EXPECT_EQ(typeid(made), *c.made);
@@ -124,7 +117,7 @@ TEST_F(ImportNote, ANoteGetsNameTargetIdsAndLabel) {
                  {u""_w, 10, 0, 0, 0, kPlain, false, false, u""_w}};
     for (const auto& c : cases) AddRecorded(Lines({Header(c.name, c.kind, c.groupId, c.entityId), c.extra}));
     m_Draftlift();
-    ASSERT_EQ(Objects().size(), std::size(cases));
+    ASSERT_EQ(Entries().size(), std::size(cases));
     for (std::size_t k = 0; k < std::size(cases); ++k) {
         SCOPED_TRACE(testing::Message() << "case " << k);
         const KMBDBase& o = At(k);
@@ -140,13 +133,13 @@ TEST_F(ImportNote, ANoteGetsNameTargetIdsAndLabel) {
 
 TEST_F(ImportNote, ControlsAndTextsTakeTheirLines) {
     AddRecorded(Lines({Header(u"F"_w, 1), Settings101(Settings().Row(1).Label().Text5().TextLines(3)),
-                       u"102|6|12|0.05|-0.05|13|MAX|14|CZ"_w, u"103|A|12|B|0|C|13"_w, u"108|Q"_w, u"109|five"_w, u"110"_w,
-                       u"ab"_w, u"c|d"_w, u"e"_w}));
+                       u"102|6|12|0.05|-0.05|13|MAX|14|CZ"_w, u"103|A|12|B|0|C|13"_w, u"108|Q|ignored"_w, u"109|five"_w,
+                       u"110"_w, u"ab"_w, u"c|d"_w, u"e"_w, u"lines after the block are ignored"_w}));
     AddRecorded(Lines({Header(u"F"_w, 2), kPlain}));
     AddRecorded(Lines({Header(u"F"_w, 5), kThreeRows, u"102|6|0|0.1"_w, u"104|8|0|0.2"_w, u"106|10|0|0.3"_w,
                        u"107|D|0|E|0|F|0"_w}));
     m_Draftlift();
-    ASSERT_EQ(Objects().size(), 3u);
+    ASSERT_EQ(Entries().size(), 3u);
     const KMBDBase& o = At(0);
     const KMBDControl& c = *o.SubFrames().at(0)->controls.at(0);
     EXPECT_EQ(std::tie(c.toleranceText, c.datumRef1Text, c.datumRef2Text, c.datumRef3Text),
@@ -194,7 +187,7 @@ TEST_F(ImportNote, DimensionLinesOnANonDimension) {
     AddRecorded(Lines({Header(u""_w, 1, 5, -12), kDimension125, DimensionHeader(5, true, false, false, 0, false, 0),
                        u"skipped"_w, u"102|6|0|0.4"_w}));
     m_Draftlift();
-    ASSERT_EQ(Objects().size(), 2u);
+    ASSERT_EQ(Entries().size(), 2u);
     EXPECT_EQ(At(0).GetName(), u""_w);
     EXPECT_TRUE(At(0).Targets().empty());
     EXPECT_FALSE(At(0).showName);
@@ -210,7 +203,7 @@ TEST_F(ImportNote, WithoutASceneNothingIsAddedButTheRecordIsDecoded) {
     const auto index = AddRecorded(Lines({Header(u"n"_w, 1), kPlain}));
     standin::kscene::SetScenePresent(false);
     EXPECT_TRUE(ImportDirectly(index));
-    EXPECT_TRUE(Objects().empty());
+    EXPECT_TRUE(Entries().empty());
 }
 
 // The import refuses whatever the reader refuses (its reasons are pinned
@@ -223,23 +216,10 @@ TEST_F(ImportNote, RefusedNotesAddNothing) {
     EXPECT_FALSE(ImportDirectly(standin::host::AddNote({u"~M01|x"_w, kBase, 0})));
     EXPECT_FALSE(ImportDirectly(standin::host::AddNote({u"~M01|x"_w, kBase, 77})));
     EXPECT_FALSE(ImportDirectly(standin::host::AddEntity(standin::host::EntityType::Line)));
-    EXPECT_TRUE(Objects().empty());
+    EXPECT_TRUE(Entries().empty());
     AddRecorded(Lines({Header(u"good"_w, 1), kPlain}));
     m_Draftlift();
     EXPECT_EQ(Imported().GetName(), u"good"_w);
-}
-
-// The reader keeps the name of a record it refuses, and the reason a note
-// has no record.
-TEST_F(ImportNote, TheReaderSeesTheNotesRecordAndItsRefusals) {
-    ent record{};
-    record.id = AddRecorded(Lines({Header(u"FCF-8"_w, 1), Settings101(Settings().Row(1).Row(2)), u"102|1"_w, u"109"_w}));
-    const auto reading = noteimport::ReadNoteRecord(record);
-    ASSERT_TRUE(reading.refusal);
-    EXPECT_EQ(std::tie(reading.record.headerRead, reading.record.name, reading.refusal->line, reading.refusal->row),
-              std::make_tuple(true, WString(u"FCF-8"_w), 4, 2));
-    record.id = standin::host::AddNote({u"~M01|x"_w, kBase, 0});
-    EXPECT_EQ(noteimport::ReadNoteRecord(record).refusal->reason, noteimport::RefusalReason::NoMemoryTable);
 }
 
 }  // namespace

@@ -114,23 +114,17 @@ TEST(Limits, OverlongFieldsAreCut) {
                               Text(WString(999, u'x'))));
 }
 
-// Row 2 has no reference line, which must not shift row 3's; rows 4 and 5
-// exist only in layout 125.
+// Rows 4 and 5 and their reference lines exist only in layout 125; a
+// modifier code of 0 or below appends nothing. (That a row without references
+// leaves the next row's alone shows in the import.)
 TEST(DatumRefs, FollowTheirRowAndAppendTheModifierOnlyForPositiveCodes) {
     const auto reading = Decoded(Lines({kHeader, Settings125(Settings().Row(1).Row(2).Row(3).Row(4).Row(5)),
                                         u"102|5|0|0.1|0|0||0|"_w, u"103|A|12|B-C|0|D|-4"_w, u"104|5|0|0.2"_w,
-                                        u"106|5|0|0.3"_w, u"107|C|0|D|0|E|0"_w, u"111|4|0|0.4"_w, u"112|X|0"_w,
-                                        u"113|5|0|0.5"_w}));
+                                        u"106|5|0|0.3"_w, u"111|4|0|0.4"_w, u"112|X|0"_w, u"113|5|0|0.5"_w}));
     const auto& rows = reading.record.rows;
-    ASSERT_TRUE(rows[0].hasDatumRefs);
     EXPECT_EQ(rows[0].datumRefs, (decltype(rows[0].datumRefs){u"A\uFFED"_w, u"B-C"_w, u"D"_w}));
-    EXPECT_FALSE(rows[1].hasDatumRefs);
-    ASSERT_TRUE(rows[2].hasDatumRefs);
-    EXPECT_EQ(rows[2].datumRefs[0], u"C"_w);
-    EXPECT_EQ(rows[2].valueText, u"0.3"_w);
-    EXPECT_EQ(rows[3].valueText, u"0.4"_w);
-    EXPECT_EQ(rows[3].datumRefs[0], u"X"_w);
-    EXPECT_EQ(rows[4].symbol, 5);
+    EXPECT_EQ(std::tie(rows[1].hasDatumRefs, rows[2].hasDatumRefs, rows[3].valueText, rows[3].datumRefs[0], rows[4].symbol),
+              std::make_tuple(false, false, WString(u"0.4"_w), WString(u"X"_w), 5));
 }
 
 // Labels, text 5, the target text of kind 11 and the note text block.
@@ -141,9 +135,6 @@ TEST(Texts, ReachTheirFields) {
         Text datumLabel, text5, noteText, targetText;
         bool row1Read = false;
     } cases[] = {
-        {Lines({kHeader, Settings101(Settings().Label().Text5().TextLines(3)), u"108|B|ignored"_w, u"109|flag note"_w,
-                u"110"_w, u"ab"_w, u"c|d"_w, u"e"_w, u"more"_w}),
-         u"B"_w, u"flag note"_w, u"abc|de"_w, {}},
         // A block ends with the record, however many lines it announced.
         {Lines({kHeader, Settings101(Settings().TextLines(3)), u"110"_w, u"ab"_w, u"c"_w}), {}, {}, u"abc"_w, {}},
         // Flagged lines that are absent are skipped, a frame row as well.
@@ -165,35 +156,19 @@ TEST(Texts, ReachTheirFields) {
     }
 }
 
+// The label is cut to seven characters; a bad expression reads as 0.
 TEST(Dimension, HeaderReplacesRowLabelAndTextFlagsButNotText5) {
     const auto reading =
         Decoded(Lines({Header(u"D1"_w, 12), Settings125(Settings().Row(1).Text5().Dimension().TextLines(5)),
-                       DimensionHeader(1, false, false, false, -42, true, 0), DimensionLabel(u"L"_w),
-                       DimensionValues(u"2*3"_w, u"1/4"_w), u"0|0"_w, u"108|Z"_w, u"109|T5"_w}));
+                       DimensionHeader(7, false, false, false, -42, true, 0), DimensionLabel(u"ABCDEFGHIJ"_w),
+                       DimensionValues(u"2*3"_w, u"2+"_w), u"0|0"_w, u"108|Z"_w, u"109|T5"_w}));
     const auto& r = reading.record;
     EXPECT_EQ(std::tie(r.flags.rows[0], r.flags.textLineCount, r.flags.datumLabel, r.flags.text5, r.datumLabel, r.text5),
               std::make_tuple(false, 0, true, true, Text(u"Z"_w), Text(u"T5"_w)));
     ASSERT_TRUE(r.dimension);
     const auto& d = *r.dimension;
     EXPECT_EQ(std::tie(d.type, d.number, d.hasValueLines, d.label, d.value1, d.value2),
-              std::make_tuple(1, -42, true, WString(u"L"_w), WString(u"6.0000"_w), WString(u"0.2500"_w)));
-}
-
-TEST(Dimension, LabelIsCutTo7AndBadExpressionsReadAsZero) {
-    const auto reading = Decoded(Lines({Header(u"D"_w, 12), Settings125(Settings().Dimension()),
-                                        DimensionHeader(7, false, false, false, 0, false, 0),
-                                        DimensionLabel(u"ABCDEFGHIJ"_w), u"1|0|0|0|0|2+"_w, u"0"_w}));
-    const auto& d = *reading.record.dimension;
-    EXPECT_EQ(std::tie(d.label, d.value1, d.value2),
-              std::make_tuple(WString(u"ABCDEFG"_w), WString(u"0.0000"_w), WString(u"0.0000"_w)));
-}
-
-TEST(Dimension, OtherTypesSkipOneLineUnread) {
-    const auto reading = Decoded(Lines({Header(u"D"_w, 12), Settings125(Settings().Dimension()),
-                                        DimensionHeader(5, true, false, false, 0, false, 0), u"garbage"_w,
-                                        u"102|5|0|0.3"_w}));
-    EXPECT_FALSE(reading.record.dimension->hasValueLines);
-    EXPECT_EQ(reading.record.rows[0].valueText, u"0.3"_w);
+              std::make_tuple(7, -42, true, WString(u"ABCDEFG"_w), WString(u"6.0000"_w), WString(u"0.0000"_w)));
 }
 
 TEST(Refusals, NameReasonAndPlace) {

@@ -25,8 +25,6 @@ protected:
 TEST_F(EntryPoints, FixedAnswers) {
     EXPECT_EQ(m_main(), 0);
     EXPECT_EQ(m_version(), 2400);
-    EXPECT_EQ(m_Draftlift(), 0);
-    EXPECT_EQ(m_DraftliftFromMCAM(), 0);
 }
 
 TEST_F(EntryPoints, OpenLoadsTheModuleByNameWithoutSwitchingResources) {
@@ -37,10 +35,16 @@ TEST_F(EntryPoints, OpenLoadsTheModuleByNameWithoutSwitchingResources) {
     EXPECT_EQ(AfxGetModuleState()->m_hCurrentResourceHandle, Handle(0x2000));
 }
 
+// Thread notifications do nothing at all.
 TEST_F(EntryPoints, AttachKeepsTheModuleResourcesAndDetachTerminates) {
+    const int inits = standin::mfc::ExtensionInitCount();
     const int terms = standin::mfc::ExtensionTermCount();
     ASSERT_EQ(DllMain(Handle(0x4000), DLL_PROCESS_ATTACH, nullptr), TRUE);
     EXPECT_EQ(theApp.m_hResource, standin::mfc::ResourceHandleOf(Handle(0x4000)));
+    EXPECT_EQ(DllMain(Handle(0x4000), DLL_THREAD_ATTACH, nullptr), TRUE);
+    EXPECT_EQ(DllMain(Handle(0x4000), DLL_THREAD_DETACH, nullptr), TRUE);
+    EXPECT_EQ(standin::mfc::ExtensionInitCount(), inits + 1);
+    EXPECT_EQ(standin::mfc::ExtensionTermCount(), terms);
     EXPECT_EQ(DllMain(Handle(0x4000), DLL_PROCESS_DETACH, nullptr), TRUE);
     EXPECT_EQ(standin::mfc::ExtensionTermCount(), terms + 1);
     EXPECT_FALSE(standin::mfc::LastTermAll());
@@ -52,15 +56,6 @@ TEST_F(EntryPoints, FailedAttachReportsFailureAndKeepsNoHandle) {
     EXPECT_EQ(theApp.m_hResource, nullptr);
 }
 
-TEST_F(EntryPoints, ThreadNotificationsDoNothing) {
-    const int inits = standin::mfc::ExtensionInitCount();
-    const int terms = standin::mfc::ExtensionTermCount();
-    EXPECT_EQ(DllMain(Handle(0x4000), DLL_THREAD_ATTACH, nullptr), TRUE);
-    EXPECT_EQ(DllMain(Handle(0x4000), DLL_THREAD_DETACH, nullptr), TRUE);
-    EXPECT_EQ(standin::mfc::ExtensionInitCount(), inits);
-    EXPECT_EQ(standin::mfc::ExtensionTermCount(), terms);
-}
-
 TEST_F(EntryPoints, InitializeTakesTheThirdWordAndRunDoesNothing) {
     std::uint64_t block[4] = {11, 22, 0x5000, 44};
     CDraftliftApp app;
@@ -69,36 +64,20 @@ TEST_F(EntryPoints, InitializeTakesTheThirdWordAndRunDoesNothing) {
     EXPECT_EQ(app.Run(), 0);
 }
 
-struct SwitchCase {
-    std::uintptr_t own;
-    std::uintptr_t current;
-    std::uintptr_t duringWalk;
-    std::uintptr_t afterWalk;
-};
-
-// Test names carry the printed parameter: the handles, not the bytes.
-void PrintTo(const SwitchCase& c, std::ostream* out) {
-    *out << std::hex << "own=0x" << c.own << ",current=0x" << c.current;
-}
-
-class ResourceSwitching : public EntryPoints, public testing::WithParamInterface<SwitchCase> {};
-
-TEST_P(ResourceSwitching, BothWalksSwitchAndRestore) {
-    for (int (*command)() : {m_Draftlift, m_DraftliftFromMCAM}) {
-        const SwitchCase& c = GetParam();
-        theApp.m_hResource = Handle(c.own);
-        AfxGetModuleState()->m_hCurrentResourceHandle = Handle(c.current);
-        command();
-        EXPECT_EQ(standin::host::ResourcesAtLastRepaint(), Handle(c.duringWalk));
-        EXPECT_EQ(AfxGetModuleState()->m_hCurrentResourceHandle, Handle(c.afterWalk));
+// A null own handle leaves the current one; a null held handle is not put back.
+TEST_F(EntryPoints, BothWalksSwitchResourcesAndRestoreThem) {
+    const struct {
+        std::uintptr_t own, current, duringWalk, afterWalk;
+    } cases[] = {{0x10, 0x20, 0x10, 0x20}, {0, 0x20, 0x20, 0x20}, {0x10, 0, 0x10, 0x10}, {0, 0, 0, 0}};
+    for (const auto& c : cases) {
+        for (int (*command)() : {m_Draftlift, m_DraftliftFromMCAM}) {
+            theApp.m_hResource = Handle(c.own);
+            AfxGetModuleState()->m_hCurrentResourceHandle = Handle(c.current);
+            command();
+            EXPECT_EQ(standin::host::ResourcesAtLastRepaint(), Handle(c.duringWalk)) << c.own << " " << c.current;
+            EXPECT_EQ(AfxGetModuleState()->m_hCurrentResourceHandle, Handle(c.afterWalk)) << c.own << " " << c.current;
+        }
     }
 }
-
-// A null own handle leaves the current one; a null held handle is not put back.
-INSTANTIATE_TEST_SUITE_P(Handles, ResourceSwitching,
-                         testing::Values(SwitchCase{0x10, 0x20, 0x10, 0x20},
-                                         SwitchCase{0, 0x20, 0x20, 0x20},
-                                         SwitchCase{0x10, 0, 0x10, 0x10},
-                                         SwitchCase{0, 0, 0, 0}));
 
 }  // namespace

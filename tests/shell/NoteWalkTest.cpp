@@ -1,4 +1,6 @@
 // The two database walks and the record prefix test.
+#include <vector>
+
 #include <gtest/gtest.h>
 
 #include "platform/kscene/KSceneStandIn.h"
@@ -13,85 +15,53 @@ using standin::host::EntityType;
 
 class NoteWalk : public testing_support::FreshHost {};
 
-ent RecordOf(std::int32_t index) {
-    ent record{};
-    record.id = index;
-    return record;
+TEST_F(NoteWalk, OnlyTheExactFiveCharactersMarkARecord) {
+    const std::pair<WString, bool> cases[] = {
+        {u"~M01|"_w, true},  {u"~M01|x"_w, true},   {u"~M01"_w, false}, {u"~M02|"_w, false},  {u"~M01!"_w, false},
+        {u"~m01|"_w, false}, {u" ~M01|"_w, false}, {u""_w, false},     {u"|10M~"_w, false}};
+    for (const auto& [text, recorded] : cases) {
+        ent note{};
+        note.id = standin::host::AddNote({text, {}, 0});
+        EXPECT_EQ(HasRecordPrefix(note), recorded) << "note " << note.id;
+    }
+    ent line{};
+    line.id = standin::host::AddEntity(EntityType::Line);
+    EXPECT_FALSE(HasRecordPrefix(line)) << "an entity without a note";
 }
 
-struct PrefixCase {
-    WString text;
-    bool recorded;
-};
-
-// Test names carry the printed parameter: the text, not a pointer's bytes.
-void PrintTo(const PrefixCase& c, std::ostream* out) {
-    *out << '"';
-    for (const WCHAR unit : c.text) *out << static_cast<char>(unit);  // ASCII only
-    *out << '"';
-}
-
-class RecordPrefix : public NoteWalk, public testing::WithParamInterface<PrefixCase> {};
-
-TEST_P(RecordPrefix, OnlyTheExactFiveCharactersCount) {
-    const auto index = standin::host::AddNote({GetParam().text, {}, 0});
-    EXPECT_EQ(HasRecordPrefix(RecordOf(index)), GetParam().recorded);
-}
-
-INSTANTIATE_TEST_SUITE_P(Texts, RecordPrefix,
-                         testing::Values(PrefixCase{u"~M01|"_w, true}, PrefixCase{u"~M01|x"_w, true},
-                                         PrefixCase{u"~M01"_w, false}, PrefixCase{u"~M02|"_w, false},
-                                         PrefixCase{u"~M01!"_w, false}, PrefixCase{u"~m01|"_w, false},
-                                         PrefixCase{u" ~M01|"_w, false}, PrefixCase{u""_w, false},
-                                         PrefixCase{u"|10M~"_w, false}));
-
-TEST_F(NoteWalk, AnEntityWithoutANoteHasNoRecord) {
-    const auto index = standin::host::AddEntity(EntityType::Line);
-    EXPECT_FALSE(HasRecordPrefix(RecordOf(index)));
-}
-
-TEST_F(NoteWalk, EmptyDatabaseEndsAfterOneQueryAndRepaintsOnce) {
-    m_Draftlift();
-    EXPECT_EQ(standin::host::GetRawEntCount(), 1);
-    EXPECT_EQ(standin::host::RepaintCount(), 1);
-}
-
-TEST_F(NoteWalk, ImportWalkVisitsNotesOnly) {
-    standin::host::AddEntity(EntityType::Line);
-    standin::host::AddNote({u"~M01|a"_w, {}, 0});
-    standin::host::AddEntity(EntityType::Arc);
-    standin::host::AddNote({u"plain note"_w, {}, 0});
-    m_Draftlift();
-    EXPECT_EQ(standin::host::GetRawEntCount(), 3);  // two notes, then the end
-    EXPECT_EQ(standin::host::RepaintCount(), 1);
-}
-
-TEST_F(NoteWalk, SecondWalkVisitsEveryEntityOfItsMaskAndCreatesNothing) {
-    standin::host::AddEntity(EntityType::Line);
-    standin::host::AddNote({u"~M01|a"_w, {}, 0});
-    standin::host::AddEntity(EntityType::Point);
-    standin::host::AddEntity(EntityType::Other);
-    m_DraftliftFromMCAM();
-    EXPECT_EQ(standin::host::GetRawEntCount(), 5);
-    EXPECT_EQ(standin::host::RepaintCount(), 1);
-    EXPECT_TRUE(standin::kscene::Scene().impl().entries.empty());
-}
-
-TEST_F(NoteWalk, WithoutASceneNeitherWalkTouchesTheDatabase) {
-    standin::host::AddNote({u"~M01|a"_w, {}, 0});
-    standin::kscene::SetScenePresent(false);
-    m_Draftlift();
-    m_DraftliftFromMCAM();
-    EXPECT_EQ(standin::host::GetRawEntCount(), 0);
-    EXPECT_EQ(standin::host::RepaintCount(), 0);
-}
-
-TEST_F(NoteWalk, EachWalkStartsAgainFromTheFirstEntity) {
-    standin::host::AddNote({u"~M01|a"_w, {}, 0});
-    m_Draftlift();
-    m_Draftlift();
-    EXPECT_EQ(standin::host::GetRawEntCount(), 4);
-    EXPECT_EQ(standin::host::RepaintCount(), 2);
+// A walk asks for entities until none is left and repaints once after it;
+// each walk starts again at the first entity, only the import walk creates
+// anything, and without a scene neither walk touches the database.
+TEST_F(NoteWalk, WalksAskUntilTheEndAndRepaintOnce) {
+    const struct {
+        const char* what;
+        bool filled, scene;
+        std::vector<int (*)()> commands;
+        int queries, repaints;
+        std::size_t objects;
+    } cases[] = {{"empty database", false, true, {m_Draftlift}, 1, 1, 0},
+                 {"notes of a mixed database", true, true, {m_Draftlift}, 3, 1, 1},
+                 {"every entity of the second walk's mask", true, true, {m_DraftliftFromMCAM}, 7, 1, 0},
+                 {"two imports", true, true, {m_Draftlift, m_Draftlift}, 6, 2, 2},
+                 {"no scene", true, false, {m_Draftlift, m_DraftliftFromMCAM}, 0, 0, 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        testing_support::ResetStandIns();
+        if (c.filled) {
+            standin::host::SetMemoryTable(1, u"0|n|1|0|0|0|0||0|0\r101|0|0|0|0|0|0|0|0|0"_w);
+            standin::host::AddEntity(EntityType::Line);
+            standin::host::AddNote({u"~M01|a"_w, {}, 1});
+            standin::host::AddEntity(EntityType::Arc);
+            standin::host::AddNote({u"plain note"_w, {}, 1});
+            standin::host::AddEntity(EntityType::Point);
+            standin::host::AddEntity(EntityType::Other);
+        }
+        standin::kscene::SetScenePresent(c.scene);
+        for (const auto command : c.commands) EXPECT_EQ(command(), 0);
+        EXPECT_EQ(standin::host::GetRawEntCount(), c.queries);
+        EXPECT_EQ(standin::host::RepaintCount(), c.repaints);
+        EXPECT_EQ(standin::kscene::Scene().impl().entries.size(), c.objects);
+    }
 }
 
 }  // namespace

@@ -20,14 +20,10 @@ namespace {
 using Bytes = std::vector<unsigned char>;
 constexpr std::uint16_t kFrenchFrance = 1036;
 
-enum class Kind { String, Bitmap, Png, Version };
+// Resource types by number; the PNG images have a type of their own.
+enum class Kind : std::uint16_t { Bitmap = 2, String = 6, Version = 16, Png = 18000 };
 
 #ifdef _WIN32
-// Resource type numbers: the narrow RT_ constants do not fit the wide calls.
-constexpr WORD kBitmapType = 2;
-constexpr WORD kStringType = 6;
-constexpr WORD kVersionType = 16;
-
 HMODULE LibraryModule() { return GetModuleHandleW(L"Draftlift.dll"); }
 
 std::optional<Bytes> Resource(HMODULE module, LPCWSTR type, LPCWSTR name) {
@@ -39,7 +35,7 @@ std::optional<Bytes> Resource(HMODULE module, LPCWSTR type, LPCWSTR name) {
 
 // A string table resource holds blocks of sixteen counted strings.
 std::optional<Bytes> StringResource(HMODULE module, std::uint16_t id) {
-    const auto block = Resource(module, MAKEINTRESOURCEW(kStringType), MAKEINTRESOURCEW(id / 16 + 1));
+    const auto block = Resource(module, MAKEINTRESOURCEW(WORD(Kind::String)), MAKEINTRESOURCEW(id / 16 + 1));
     if (!block) return std::nullopt;
     std::size_t at = 0;
     for (unsigned index = 0; at + 2 <= block->size(); ++index) {
@@ -53,13 +49,8 @@ std::optional<Bytes> StringResource(HMODULE module, std::uint16_t id) {
 
 std::optional<Bytes> Find(Kind kind, std::uint16_t id) {
     const HMODULE module = LibraryModule();
-    switch (kind) {
-    case Kind::String: return StringResource(module, id);
-    case Kind::Bitmap: return Resource(module, MAKEINTRESOURCEW(kBitmapType), MAKEINTRESOURCEW(id));
-    case Kind::Png: return Resource(module, L"PNG", MAKEINTRESOURCEW(id));
-    case Kind::Version: return Resource(module, MAKEINTRESOURCEW(kVersionType), MAKEINTRESOURCEW(id));
-    }
-    return std::nullopt;
+    if (kind == Kind::String) return StringResource(module, id);
+    return Resource(module, kind == Kind::Png ? L"PNG" : MAKEINTRESOURCEW(WORD(kind)), MAKEINTRESOURCEW(id));
 }
 #else
 HMODULE LibraryModule() {
@@ -68,18 +59,8 @@ HMODULE LibraryModule() {
     return static_cast<HMODULE>(info.dli_fbase);
 }
 
-ResourceType TypeOf(Kind kind) {
-    switch (kind) {
-    case Kind::String: return ResourceType::String;
-    case Kind::Bitmap: return ResourceType::Bitmap;
-    case Kind::Png: return ResourceType::Png;
-    case Kind::Version: return ResourceType::Version;
-    }
-    return ResourceType::String;
-}
-
 std::optional<Bytes> Find(Kind kind, std::uint16_t id) {
-    const ResourceEntry* entry = AfxFindModuleResource(LibraryModule(), TypeOf(kind), id);
+    const ResourceEntry* entry = AfxFindModuleResource(LibraryModule(), ResourceType(kind), id);
     if (entry == nullptr || entry->language != kFrenchFrance) return std::nullopt;
     return Bytes(entry->data, entry->data + entry->size);
 }

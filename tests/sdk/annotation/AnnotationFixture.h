@@ -26,16 +26,8 @@ constexpr KSDKMbdKind kAllKinds[] = {
 constexpr KSDKMbdKind kDimensionKinds[] = {KSDK_MBD_TWO_POINT_DIMENSION, KSDK_MBD_ANGLE_DIMENSION,
                                            KSDK_MBD_RADIUS_DIMENSION, KSDK_MBD_DIAMETER_DIMENSION};
 
-// A record as its Init function leaves it.
-template <class Record>
-Record Init(void (*init)(Record*)) {
-    Record record;
-    init(&record);
-    return record;
-}
-
+// Records as their Init function leaves them.
 using testing_support::InitFilled;
-using testing_support::kFill;
 using testing_support::Untouched;
 
 template <class Point>
@@ -65,10 +57,6 @@ protected:
         return handle;
     }
     static std::string SceneText() { return scenejson::SceneJsonText(); }
-    static const std::vector<std::string>& Undo() { return standin::kscene::UndoPoints(); }
-    static int Notices(KSDKHandle handle) {
-        return standin::kscene::Scene().impl().ModifiedCount(static_cast<const KObject*>(handle));
-    }
     // A text holding the narrow character of a scene symbol.
     static std::string WithSymbol(KMBDBase::MBDSymbol symbol, const std::string& rest) {
         return std::string(1, KSDKGetSymbolChar(symbol)) + rest;

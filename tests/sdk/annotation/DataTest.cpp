@@ -54,9 +54,7 @@ TEST_F(Data, CommonDataSetsAnchorAndNameAndADatumsLabel) {
         for (const Step& step : kSteps) {
             SCOPED_TRACE(testing::Message() << "kind " << kind << " name " << (step.name ? step.name : "(null)"));
             As(handle).showName = true;
-            KSDKCommonData data = Init(KSDKInitCommonData);
-            data.anchorPoint = step.anchor;
-            data.name = step.name;
+            const KSDKCommonData data = {step.anchor, step.name};
             KSDKSetCommonData(handle, &data);
             const KMBDBase& object = As(handle);
             EXPECT_EQ(object.GetName(), step.storedName);
@@ -92,7 +90,7 @@ TEST_F(Data, FlaggedTextsAreEnabledByATextAndDisabledWithoutOne) {
     const KSDKHandle note = Create(KSDK_MBD_NOTE);
     for (const auto& [slot, field] : kSlots) {
         for (const Step& step : kSteps) {
-            KSDKMbdData data = Init(KSDKInitMbdData);
+            KSDKMbdData data = InitFilled(KSDKInitMbdData);
             data.*slot = step.given;
             KSDKSetMbdData(note, &data);
             const KFlaggedText& text = As(note).*field;
@@ -104,13 +102,13 @@ TEST_F(Data, FlaggedTextsAreEnabledByATextAndDisabledWithoutOne) {
 
 TEST_F(Data, OptionsAreStoredUnchanged) {
     const KSDKHandle note = Create(KSDK_MBD_NOTE);
-    KSDKMbdData data = Init(KSDKInitMbdData);
+    KSDKMbdData data = InitFilled(KSDKInitMbdData);
     data.option1 = 0xFE;
     KSDKSetMbdData(note, &data);
     const KSDKMbdDataExtra extra = {0x80, 0x01};
     KSDKSetMbdDataExtra(note, &extra);
     EXPECT_TRUE(As(note).option1 == 0xFE && As(note).option2 == 0x80 && As(note).option3 == 0x01);
-    KSDKSetMbdData(note, &(data = Init(KSDKInitMbdData)));
+    KSDKSetMbdData(note, &(data = InitFilled(KSDKInitMbdData)));
     EXPECT_EQ(As(note).option1, 0);
     EXPECT_EQ(As(note).option2, 0x80) << "the extra options are apart";
 }
@@ -123,7 +121,7 @@ TEST_F(Data, DatumDataNeverDisablesTheLabelAndOnlyDatumTargetsTakeTheTargetText)
         const auto* target = dynamic_cast<const KMBDDatumTarget*>(&As(handle));
         EXPECT_EQ(target != nullptr, kind == KSDK_MBD_DATUM_TARGET);
         KSDKDatumData data = {"A", "A1"};
-        for (int pass = 0; pass < 2; ++pass, data = Init(KSDKInitDatumData)) {
+        for (int pass = 0; pass < 2; ++pass, data = InitFilled(KSDKInitDatumData)) {
             KSDKSetDatumData(handle, &data);
             EXPECT_TRUE(As(handle).datumLabel.enabled) << kind << " pass " << pass;
             EXPECT_EQ(As(handle).datumLabel.text, u"A"_w);
@@ -148,7 +146,7 @@ TEST_F(Data, DimensionDataOnEveryDimensionKind) {
         const KSDKDimensionData data = {3, "L", "10.0000", "20.0000", -4, "note"};
         KSDKSetDimensionData(handle, &data);
         EXPECT_EQ(state(), State(3, -4, true, u"L"_w, u"10.0000"_w, u"20.0000"_w, true, u"note"_w)) << kind;
-        const KSDKDimensionData defaults = Init(KSDKInitDimensionData);
+        const KSDKDimensionData defaults = InitFilled(KSDKInitDimensionData);
         KSDKSetDimensionData(handle, &defaults);
         EXPECT_EQ(state(), State(0, 0, false, u"L"_w, u"10.0000"_w, u"20.0000"_w, false, u"note"_w)) << kind;
     }

@@ -1,5 +1,6 @@
 // Targets with their id rules, sub-frames and controls, witness segments.
 #include <array>
+#include <tuple>
 
 #include "tests/sdk/annotation/AnnotationFixture.h"
 
@@ -8,17 +9,24 @@ namespace {
 
 using Parts = AnnotationTest;
 
-TEST_F(Parts, EveryKindTakesTargetsAndSubFramesInOrder) {
+// Every annotation class takes targets and sub-frames, each kept in order,
+// and a sub-frame keeps its own controls.
+TEST_F(Parts, EveryKindTakesTargetsSubFramesAndControlsInOrder) {
     for (const KSDKMbdKind kind : kAllKinds) {
         const KSDKHandle handle = Create(kind);
-        const KSDKHandle first = KSDKAddTarget(handle);
-        const KSDKHandle second = KSDKAddTarget(handle);
-        const KSDKHandle frame = KSDKAddFrame(handle);
+        const KSDKHandle targets[] = {KSDKAddTarget(handle), KSDKAddTarget(handle)};
+        const KSDKHandle frames[] = {KSDKAddFrame(handle), KSDKAddFrame(handle)};
+        const KSDKHandle controls[] = {KSDKAddControlToFrame(frames[0]), KSDKAddControlToFrame(frames[1]),
+                                       KSDKAddControlToFrame(frames[1])};
         const KMBDBase& object = As(handle);
-        ASSERT_EQ(object.Targets().size(), 2u) << kind;
-        EXPECT_TRUE(object.Targets()[0].get() == first && object.Targets()[1].get() == second) << kind;
-        ASSERT_EQ(object.SubFrames().size(), 1u);
-        EXPECT_EQ(object.SubFrames()[0].get(), frame);
+        ASSERT_TRUE(object.Targets().size() == 2 && object.SubFrames().size() == 2) << kind;
+        EXPECT_TRUE(object.Targets()[0].get() == targets[0] && object.Targets()[1].get() == targets[1]) << kind;
+        const auto& f = object.SubFrames();
+        EXPECT_TRUE(f[0].get() == frames[0] && f[1].get() == frames[1]) << kind;
+        ASSERT_TRUE(f[0]->controls.size() == 1 && f[1]->controls.size() == 2) << kind;
+        EXPECT_TRUE(f[0]->controls[0].get() == controls[0] && f[1]->controls[0].get() == controls[1] &&
+                    f[1]->controls[1].get() == controls[2])
+            << kind;
     }
 }
 
@@ -32,8 +40,8 @@ TEST_F(Parts, TargetRecordsFollowTheIdRules) {
         KSDKPoint3 point;
     };
     const Case kCases[] = {
-        {{-1, -1, -1, -1}, {10, 20, 30, 40}, 0x40, {4.0, 5.0, -6.0}},
-        {{1, 2, 3, 4}, {1, 2, 3, 4}, 0, {0, 0, 0}},
+        {{-1, -1, -1, -1}, {10, 20, 30, 40}, 0, {0, 0, 0}},  // the record as Init leaves it
+        {{1, 2, 3, 4}, {1, 2, 3, 4}, 0x40, {4.0, 5.0, -6.0}},
         {{1, -1, -1, -1}, {1, 20, 30, 40}, 1, {-1, 0, 0}},
         {{-1, 2, -1, -1}, {10, 2, 30, 40}, 0, {0, 0, 0}},
         {{-1, -1, -1, 7}, {10, 20, 30, 40}, 0, {0, 0, 0}},
@@ -46,40 +54,16 @@ TEST_F(Parts, TargetRecordsFollowTheIdRules) {
     for (const Case& c : kCases) {
         SCOPED_TRACE(testing::Message() << "given " << testing::PrintToString(c.given));
         KMBDTarget& target = *static_cast<KMBDTarget*>(KSDKAddTarget(frame));
-        // Option and point left by an earlier record.
+        // Option, point and ids left by an earlier record.
         target.targetOption = c.option == 0;
         target.targetPoint = {7, 7, 7};
-        target.targetId1 = 10;
-        target.targetId2 = 20;
-        target.targetId3 = 30;
-        target.targetId4 = 40;
-        KSDKTargetPtData data = Init(KSDKInitTargetPtData);
-        data.targetOption = c.option;
-        data.targetPoint = c.point;
-        data.targetId1 = c.given[0];
-        data.targetId2 = c.given[1];
-        data.targetId3 = c.given[2];
-        data.targetId4 = c.given[3];
+        std::tie(target.targetId1, target.targetId2, target.targetId3, target.targetId4) = std::tuple(10, 20, 30, 40);
+        const KSDKTargetPtData data = {c.option, c.point, c.given[0], c.given[1], c.given[2], c.given[3]};
         KSDKSetTargetPtData(&target, &data);
         EXPECT_EQ((Ids{target.targetId1, target.targetId2, target.targetId3, target.targetId4}), c.expected);
         EXPECT_EQ(target.targetOption, c.option != 0);
         EXPECT_TRUE(Is(target.targetPoint, c.point.x, c.point.y, c.point.z));
     }
-}
-
-TEST_F(Parts, ControlsBelongToTheirSubFrame) {
-    const KSDKHandle frame = Create(KSDK_MBD_FEATURE_CONTROL_FRAME);
-    const KSDKHandle first = KSDKAddFrame(frame);
-    const KSDKHandle second = KSDKAddFrame(frame);
-    const KSDKHandle a = KSDKAddControlToFrame(first);
-    const KSDKHandle b = KSDKAddControlToFrame(second);
-    const KSDKHandle c = KSDKAddControlToFrame(second);
-    const auto& frames = As(frame).SubFrames();
-    ASSERT_EQ(frames.size(), 2u);
-    ASSERT_EQ(frames[0]->controls.size(), 1u);
-    ASSERT_EQ(frames[1]->controls.size(), 2u);
-    EXPECT_EQ(frames[0]->controls[0].get(), a);
-    EXPECT_TRUE(frames[1]->controls[0].get() == b && frames[1]->controls[1].get() == c);
 }
 
 TEST_F(Parts, FrameSymbolIsOneConvertedCharacter) {
@@ -106,7 +90,7 @@ TEST_F(Parts, ControlTextsAreReplacedOnlyWhenGiven) {
     EXPECT_EQ(control.toleranceText.substr(1), u"0.05"_w);
     EXPECT_EQ(texts(), u"ABC5"_w);
     // A record straight from Init changes nothing; one text replaces one.
-    data = Init(KSDKInitControlData);
+    data = InitFilled(KSDKInitControlData);
     KSDKSetControlData(handle, &data);
     data.datumRef2Text = "D";
     KSDKSetControlData(handle, &data);

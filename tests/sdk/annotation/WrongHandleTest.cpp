@@ -13,6 +13,7 @@
 
 #include "host/kscene/KCapturedView.h"
 #include "tests/sdk/annotation/AnnotationFixture.h"
+#include "tests/support/TextRecords.h"
 
 namespace annotation_tests {
 namespace {
@@ -39,14 +40,7 @@ struct Call {
     std::vector<Role> refusedKinds;
 };
 
-// Records that change every field they can.
-const char kText[] = "X";
-const KSDKCommonData kCommon = {{1, 2, 3}, kText};
-const KSDKMbdData kMbd = {kText, kText, kText, kText, kText, 9};
-const KSDKMbdDataExtra kExtra = {4, 5};
-const KSDKDatumData kDatum = {kText, kText};
-const KSDKDimensionData kDimension = {8, kText, kText, kText, 8, kText};
-const KSDKWitnessSegment kSegment = {{1, 1, 1}, {2, 2, 2}};
+using namespace testing_support;  // records that change every field they can
 
 // A function without a result has no failure value to show.
 template <class F>
@@ -156,14 +150,11 @@ TEST_F(WrongHandle, NullRecordsAndNullPartsChangeNothing) {
     KSDKSetControlData(m_handles.at(Role::Control), nullptr);
     KSDKSetMbdBalloonData(m_handles.at(Role::Balloon), nullptr);
 
-    const KSDKTargetPtData target = Init(KSDKInitTargetPtData);
-    const KSDKControlData control = {kText, nullptr, nullptr, nullptr, nullptr};
-    const KSDKMbdBalloonData balloon = {kText};
     EXPECT_EQ(KSDKAddControlToFrame(nullptr), nullptr);
-    KSDKSetTargetPtData(nullptr, &target);
-    KSDKSetControlData(nullptr, &control);
+    KSDKSetTargetPtData(nullptr, &kTarget);
+    KSDKSetControlData(nullptr, &kControl);
     KSDKSetFrameSymbol(nullptr, 'x');
-    KSDKSetMbdBalloonData(nullptr, &balloon);
+    KSDKSetMbdBalloonData(nullptr, &kBalloon);
     EXPECT_EQ(SceneText(), before);
 }
 

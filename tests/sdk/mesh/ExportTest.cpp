@@ -39,25 +39,14 @@ protected:
 
 private:
     static void Build(KSDKHandle handle, const char* name, bool faces) {
-        KSDKGeneralInfo info;
-        KSDKInitGeneralInfo(&info);
-        info.name = name;
-        info.hasColor = 1;
-        info.color[0] = 0.0f;
-        ASSERT_EQ(KSDKSetGeneralInfo(handle, &info), 0);
-        KSDKVertices vertices;
-        KSDKInitVertices(&vertices);
-        vertices.points = kPoints.data();
-        vertices.count = 4;
-        ASSERT_EQ(KSDKSetVertices(handle, &vertices), 0);
-        KSDKFaces f;
-        KSDKInitFaces(&f);
-        f.indices = kIndices.data();
-        f.count = 3;
-        if (faces) { ASSERT_EQ(KSDKSetFaces(handle, &f), 0); }
-        KSDKTransform transform;
-        KSDKInitTransform(&transform);
+        const KSDKGeneralInfo info = {name, 1, {0, 1, 1, 1}};
+        const KSDKVertices vertices = {kPoints.data(), 4, nullptr, nullptr, nullptr};
+        const KSDKFaces triangles = {kIndices.data(), 3, nullptr};
+        KSDKTransform transform = {{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1}};
         transform.m[7] = faces ? 0.0 : 5.0;  // the cloud moves 5 along y
+        ASSERT_EQ(KSDKSetGeneralInfo(handle, &info), 0);
+        ASSERT_EQ(KSDKSetVertices(handle, &vertices), 0);
+        if (faces) { ASSERT_EQ(KSDKSetFaces(handle, &triangles), 0); }
         ASSERT_EQ(KSDKSetLocalTransform(handle, &transform), 0);
         ASSERT_EQ(KSDKFinishObject(handle), 0);
     }

@@ -53,60 +53,34 @@ void ExpectUnitTowards(const Point& normal, const Point& direction) {
     EXPECT_NEAR(normal.z, direction.z / length, 1e-12);
 }
 
-// Two triangles per face: angle weighting sees each face with 90 degrees at
-// every corner, so every corner normal points along its diagonal.
-TEST(MeshStandIn, AngleWeightedNormalsOfASplitCubePointAlongTheDiagonals) {
-    KMesh cube;
-    AddPoints(cube, CubeCorners());
-    std::vector<std::array<std::uint32_t, 3>> triangles;
-    for (const auto& f : kCubeFaces) {
-        triangles.push_back({f[0], f[1], f[2]});
-        triangles.push_back({f[0], f[2], f[3]});
+// The cube split two ways: two triangles per face for angle weighting, which
+// sees each face at 90 degrees from every corner, and four triangles around
+// each face's centre for area weighting, symmetric too. Every corner's normal
+// then points along its diagonal, each centre gets its face's normal, and the
+// face normals are the outward axes.
+TEST(MeshStandIn, WeightedNormalsOfASplitCubePointOutward) {
+    for (const bool angleWeighted : {true, false}) {
+        std::vector<Point> points = CubeCorners();
+        std::vector<std::array<std::uint32_t, 3>> triangles;
+        for (const auto& f : kCubeFaces) {
+            if (angleWeighted) {
+                triangles.insert(triangles.end(), {{f[0], f[1], f[2]}, {f[0], f[2], f[3]}});
+                continue;
+            }
+            const auto centre = std::uint32_t(points.size());
+            Point c{};
+            for (const std::uint32_t v : f) c = {c.x + points[v].x / 4, c.y + points[v].y / 4, c.z + points[v].z / 4};
+            points.push_back(c);
+            for (int k = 0; k < 4; ++k) triangles.push_back({f[k], f[(k + 1) % 4], centre});
+        }
+        KMesh cube;
+        AddPoints(cube, points);
+        AddTriangles(cube, triangles);
+        ASSERT_TRUE(cube.ComputeVertexNormals(angleWeighted));
+        for (std::size_t i = 0; i < points.size(); ++i) ExpectUnitTowards(cube.Normal(i), points[i]);
+        ExpectUnitTowards(cube.Face(0).normal, {0, 0, -1});
+        ExpectUnitTowards(cube.Face(triangles.size() - 1).normal, {1, 0, 0});
     }
-    AddTriangles(cube, triangles);
-    ASSERT_TRUE(cube.ComputeVertexNormals(true));
-    for (std::size_t i = 0; i < 8; ++i) ExpectUnitTowards(cube.Normal(i), cube.Point(i));
-    // Face normals are the outward axes.
-    ExpectUnitTowards(cube.Face(0).normal, {0, 0, -1});
-    ExpectUnitTowards(cube.Face(11).normal, {1, 0, 0});
-}
-
-// Four triangles per face around its centre: area weighting is symmetric
-// too, and each centre gets its face's normal.
-TEST(MeshStandIn, AreaWeightedNormalsOfAFannedCube) {
-    KMesh cube;
-    std::vector<Point> points = CubeCorners();
-    std::vector<std::array<std::uint32_t, 3>> triangles;
-    for (const auto& f : kCubeFaces) {
-        const auto centre = std::uint32_t(points.size());
-        Point c{};
-        for (const std::uint32_t v : f) c = {c.x + points[v].x / 4, c.y + points[v].y / 4, c.z + points[v].z / 4};
-        points.push_back(c);
-        for (int k = 0; k < 4; ++k) triangles.push_back({f[k], f[(k + 1) % 4], centre});
-    }
-    AddPoints(cube, points);
-    AddTriangles(cube, triangles);
-    ASSERT_TRUE(cube.ComputeVertexNormals(false));
-    for (std::size_t i = 0; i < points.size(); ++i) ExpectUnitTowards(cube.Normal(i), points[i]);
-}
-
-TEST(MeshStandIn, BordersDegenerateAndLooseVerticesKeepWhatTheyHave) {
-    KMesh strip;
-    AddPoints(strip, {{0, 0, 0}, {1, 0, 0}, {0, 1, 0}, {1, 1, 0}, {5, 5, 5}});
-    AddTriangles(strip, {{0, 1, 2}, {1, 3, 2}, {0, 0, 1}});
-    ASSERT_TRUE(strip.ComputeVertexNormals(false));
-    strip.FindNeighbors();
-    const KTriangle first = strip.Face(0);
-    EXPECT_EQ(first.neighbors[0], 2u);  // the degenerate triangle shares edge 0-1
-    EXPECT_EQ(first.neighbors[1], 1u);
-    EXPECT_EQ(first.neighbors[2], kNoNeighbor);
-    EXPECT_EQ(strip.Face(1).neighbors[2], 0u);
-    // The lone vertex keeps its normal; the degenerate face keeps its own.
-    EXPECT_EQ(strip.Normal(4).z, 1.0);
-    EXPECT_EQ(strip.Face(2).normal.z, 1.0);
-    KMesh empty;
-    EXPECT_FALSE(empty.ComputeVertexNormals(false));
-    EXPECT_FALSE(empty.InitOctree());
 }
 
 std::vector<Point> RandomPoints(std::size_t count, unsigned seed) {
@@ -117,55 +91,44 @@ std::vector<Point> RandomPoints(std::size_t count, unsigned seed) {
     return points;
 }
 
-struct OctreeCase {
-    std::size_t points;
-    unsigned seed;
-};
-
-// Test names carry the printed parameter, not its bytes (padding included).
-void PrintTo(const OctreeCase& c, std::ostream* out) { *out << "points=" << c.points << ",seed=" << c.seed; }
-
-class OctreeQueries : public testing::TestWithParam<OctreeCase> {};
-
-TEST_P(OctreeQueries, AgreeWithBruteForce) {
-    const std::vector<Point> points = RandomPoints(GetParam().points, GetParam().seed);
-    const KOctree octree(points);
-    ASSERT_EQ(octree.Size(), points.size());
-    std::size_t inLeaves = 0;
-    for (const KOctree::Node& node : octree.Nodes()) {
-        EXPECT_TRUE(node.childCount > 0 || node.count <= KOctree::kLeafSize);
-        if (node.childCount == 0) inLeaves += node.count;
-    }
-    EXPECT_EQ(inLeaves, points.size());
-    const std::vector<Point> queries = RandomPoints(200, GetParam().seed + 1);
-    for (const Point& q : queries) {
-        std::uint32_t best = 0;
-        for (std::uint32_t i = 1; i < points.size(); ++i) {
-            if (Distance2(points[i], q) < Distance2(points[best], q)) best = i;
+TEST(MeshStandIn, OctreeQueriesAgreeWithBruteForce) {
+    for (const auto& [count, seed] : {std::pair<std::size_t, unsigned>{1, 1}, {17, 2}, {1000, 3}, {20000, 4}}) {
+        SCOPED_TRACE(testing::Message() << count << " points");
+        const std::vector<Point> points = RandomPoints(count, seed);
+        const KOctree octree(points);
+        ASSERT_EQ(octree.Size(), points.size());
+        std::size_t inLeaves = 0;
+        for (const KOctree::Node& node : octree.Nodes()) {
+            EXPECT_TRUE(node.childCount > 0 || node.count <= KOctree::kLeafSize);
+            if (node.childCount == 0) inLeaves += node.count;
         }
-        const auto found = octree.NearestPoint(q);
-        ASSERT_TRUE(found);
-        EXPECT_EQ(found->index, best);
-        EXPECT_EQ(found->distanceSquared, Distance2(points[best], q));
-    }
-    for (std::size_t k = 0; k + 1 < queries.size(); k += 2) {
-        const Point& a = queries[k];
-        const Point& b = queries[k + 1];
-        const KBBox box{{std::min(a.x, b.x), std::min(a.y, b.y), -1.0}, {std::max(a.x, b.x), std::max(a.y, b.y), 2.0}};
-        std::vector<std::uint32_t> expected;
-        for (std::uint32_t i = 0; i < points.size(); ++i) {
-            const Point& p = points[i];
-            const bool in = p.x >= box.min.x && p.x <= box.max.x && p.y >= box.min.y && p.y <= box.max.y &&
-                            p.z >= box.min.z && p.z <= box.max.z;
-            if (in) expected.push_back(i);
+        EXPECT_EQ(inLeaves, points.size());
+        const std::vector<Point> queries = RandomPoints(200, seed + 1);
+        for (const Point& q : queries) {
+            std::uint32_t best = 0;
+            for (std::uint32_t i = 1; i < points.size(); ++i) {
+                if (Distance2(points[i], q) < Distance2(points[best], q)) best = i;
+            }
+            const auto found = octree.NearestPoint(q);
+            ASSERT_TRUE(found);
+            EXPECT_EQ(found->index, best);
+            EXPECT_EQ(found->distanceSquared, Distance2(points[best], q));
         }
-        EXPECT_EQ(octree.PointsInBox(box), expected);
+        for (std::size_t k = 0; k + 1 < queries.size(); k += 2) {
+            const Point& a = queries[k];
+            const Point& b = queries[k + 1];
+            const KBBox box{{std::min(a.x, b.x), std::min(a.y, b.y), -1.0}, {std::max(a.x, b.x), std::max(a.y, b.y), 2.0}};
+            std::vector<std::uint32_t> expected;
+            for (std::uint32_t i = 0; i < points.size(); ++i) {
+                const Point& p = points[i];
+                const bool in = p.x >= box.min.x && p.x <= box.max.x && p.y >= box.min.y && p.y <= box.max.y &&
+                                p.z >= box.min.z && p.z <= box.max.z;
+                if (in) expected.push_back(i);
+            }
+            EXPECT_EQ(octree.PointsInBox(box), expected);
+        }
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(RandomClouds, OctreeQueries,
-                         testing::Values(OctreeCase{1, 1}, OctreeCase{17, 2}, OctreeCase{1000, 3},
-                                         OctreeCase{20000, 4}));
 
 TEST(MeshStandIn, OctreeCopesWithDuplicatesAndFlatSets) {
     std::vector<Point> points(100, Point{3, 3, 3});
@@ -178,16 +141,20 @@ TEST(MeshStandIn, OctreeCopesWithDuplicatesAndFlatSets) {
 }
 
 // A sheet seen from both sides: its two faces cancel at every corner, which
-// is then left without a direction rather than with its earlier normal.
-TEST(MeshStandIn, FacesThatCancelLeaveTheirCornersWithoutDirection) {
+// is then left without a direction rather than with its earlier normal. A
+// vertex no face reaches and a degenerate face keep theirs; an empty mesh has
+// no normals or index to build.
+TEST(MeshStandIn, NormalsWhereFacesCancelOrDegenerate) {
     KMesh sheet;
     AddPoints(sheet, {{0, 0, 0}, {1, 0, 0}, {0, 1, 0}, {9, 9, 9}}, {0, 0, 1});
-    AddTriangles(sheet, {{0, 1, 2}, {0, 2, 1}});
+    AddTriangles(sheet, {{0, 1, 2}, {0, 2, 1}, {0, 0, 1}});
     ASSERT_TRUE(sheet.ComputeVertexNormals(false));
     for (std::size_t i = 0; i < 3; ++i) {
         EXPECT_TRUE(sheet.Normal(i).x == 0.0 && sheet.Normal(i).y == 0.0 && sheet.Normal(i).z == 0.0) << i;
     }
-    EXPECT_EQ(sheet.Normal(3).z, 1.0);  // reached by no face
+    EXPECT_TRUE(sheet.Normal(3).z == 1.0 && sheet.Face(2).normal.z == 1.0);
+    KMesh empty;
+    EXPECT_FALSE(empty.ComputeVertexNormals(false) || empty.InitOctree());
 }
 
 // The neighbour across each edge as its definition reads: the first other
@@ -212,44 +179,35 @@ std::uint32_t ReferenceNeighbor(const std::vector<std::array<std::uint32_t, 3>>&
     return kNoNeighbor;
 }
 
-struct RandomMesh {
-    const char* name;
-    std::uint32_t points;
-    std::uint32_t triangles;
-    // Corners are drawn from this many vertices, spread over all points, so
-    // that edges repeat (non-manifold, loops, both ways) and blocks differ.
-    std::uint32_t distinct;
-};
-
-void PrintTo(const RandomMesh& mesh, std::ostream* out) { *out << mesh.name; }
-
-class NeighborsOfRandomMeshes : public testing::TestWithParam<RandomMesh> {};
-
-TEST_P(NeighborsOfRandomMeshes, MatchTheDefinition) {
-    const RandomMesh param = GetParam();
-    std::mt19937 random(11);
-    std::uniform_int_distribution<std::uint32_t> pick(0, param.distinct - 1);
-    const std::uint32_t stride = param.points / param.distinct;
-    std::vector<std::array<std::uint32_t, 3>> triangles(param.triangles);
-    for (auto& t : triangles) {
-        for (auto& corner : t) corner = pick(random) * stride;
-    }
-    triangles.back()[1] = param.points;  // one triangle names a vertex that does not exist
-    KMesh mesh;
-    AddPoints(mesh, std::vector<Point>(param.points, Point{}));
-    AddTriangles(mesh, triangles);
-    mesh.FindNeighbors();
-    for (std::size_t t = 0; t < triangles.size(); ++t) {
-        for (int k = 0; k < 3; ++k) {
-            ASSERT_EQ(mesh.Face(t).neighbors[k], ReferenceNeighbor(triangles, param.points, t, k)) << t << " " << k;
+// Corners are drawn from `distinct` vertices spread over all points, so that
+// edges repeat (non-manifold, loops, both ways) and vertex blocks differ.
+TEST(MeshStandIn, NeighborsOfRandomMeshesMatchTheDefinition) {
+    const struct {
+        const char* name;
+        std::uint32_t points, triangles, distinct;
+    } meshes[] = {{"few vertices, many repeats", 40, 120, 5},
+                  {"sparse, mostly borders", 300, 200, 300},
+                  {"across vertex blocks", 200000, 400, 12}};
+    for (const auto& param : meshes) {
+        SCOPED_TRACE(param.name);
+        std::mt19937 random(11);
+        std::uniform_int_distribution<std::uint32_t> pick(0, param.distinct - 1);
+        const std::uint32_t stride = param.points / param.distinct;
+        std::vector<std::array<std::uint32_t, 3>> triangles(param.triangles);
+        for (auto& t : triangles) {
+            for (auto& corner : t) corner = pick(random) * stride;
+        }
+        triangles.back()[1] = param.points;  // one triangle names a vertex that does not exist
+        KMesh mesh;
+        AddPoints(mesh, std::vector<Point>(param.points, Point{}));
+        AddTriangles(mesh, triangles);
+        mesh.FindNeighbors();
+        for (std::size_t t = 0; t < triangles.size(); ++t) {
+            for (int k = 0; k < 3; ++k) {
+                ASSERT_EQ(mesh.Face(t).neighbors[k], ReferenceNeighbor(triangles, param.points, t, k)) << t << " " << k;
+            }
         }
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(Shapes, NeighborsOfRandomMeshes,
-                         testing::Values(RandomMesh{"FewVerticesManyRepeats", 40, 120, 5},
-                                         RandomMesh{"SparseMostlyBorders", 300, 200, 300},
-                                         RandomMesh{"AcrossVertexBlocks", 200000, 400, 12}),
-                         [](const auto& info) { return info.param.name; });
 
 }  // namespace

@@ -1,27 +1,23 @@
 // Named views: creation, record defaults, applying records, finishing.
-#include <cstring>
-
 #include <gtest/gtest.h>
 
 #include "host/kscene/KMBD.h"
 #include "host/kscene/KObjectTree.h"
 #include "tests/sdk/view/ViewFixture.h"
+#include "tests/support/FilledRecords.h"
 
 namespace view_tests {
 namespace {
 
-class NamedView : public ViewTest {
-protected:
-    static KSDKNamedViewData Record() {
-        KSDKNamedViewData data;
-        KSDKInitNamedViewData(&data);
-        return data;
-    }
-};
+using NamedView = ViewTest;
+using testing_support::InitFilled;
+using testing_support::Untouched;
+
+KSDKNamedViewData Record() { return InitFilled(KSDKInitNamedViewData); }
 
 TEST_F(NamedView, CreatedSavedAndUnannouncedUntilFinished) {
     const KSDKHandle view = KSDKCreateNamedView();
-    const auto& entries = standin::kscene::Scene().impl().entries;
+    const auto& entries = Entries();
     ASSERT_EQ(entries.size(), 1u);
     EXPECT_TRUE(entries[0].object.get() == view && entries[0].saved);
     EXPECT_EQ(Notices(view), 0);
@@ -44,17 +40,12 @@ TEST_F(NamedView, CreatedSavedAndUnannouncedUntilFinished) {
 }
 
 TEST_F(NamedView, InitWritesTheDefaultsAndLeavesTheGapsAlone) {
-    constexpr unsigned char kFill = 0xAB;
-    KSDKNamedViewData data;
-    std::memset(&data, kFill, sizeof data);
-    KSDKInitNamedViewData(&data);
-    KSDKInitNamedViewData(nullptr);
-    EXPECT_TRUE(data.name == nullptr && data.hasView == 0 && data.shownObjects == nullptr &&
-                data.shownCount == 0 && data.hiddenObjects == nullptr && data.hiddenCount == 0);
+    const KSDKNamedViewData data = Record();
+    EXPECT_TRUE(data.name == nullptr && data.hasView == 0 && data.shownObjects == nullptr && data.shownCount == 0 &&
+                data.hiddenObjects == nullptr && data.hiddenCount == 0);
     EXPECT_TRUE(data.viewParam1 == 0.0 && data.viewParam2 == 0.0 && data.viewParam3 == 1.0);
     for (int i = 0; i < 9; ++i) EXPECT_EQ(data.viewMatrix[i], i % 4 == 0 ? 1.0 : 0.0) << i;
-    const auto* bytes = reinterpret_cast<const unsigned char*>(&data);
-    for (const int gap : {9, 15, 124, 127, 140, 143}) EXPECT_EQ(bytes[gap], kFill) << gap;
+    EXPECT_TRUE(Untouched(data, 9, 15) && Untouched(data, 124, 127) && Untouched(data, 140, 143));
 }
 
 TEST_F(NamedView, OrientationAndNameAreAppliedAsGiven) {
@@ -101,7 +92,7 @@ TEST_F(NamedView, ListsKeepDistinctSceneObjectsOnly) {
         const KSDKHandle* hidden;
         std::int32_t hiddenCount;
         int handOvers;
-        Entries expected;
+        Pairs expected;
     };
     const Case cases[] = {
         {mixed, 6, hidden, 3, 1,
@@ -112,14 +103,11 @@ TEST_F(NamedView, ListsKeepDistinctSceneObjectsOnly) {
     };
     for (const Case& c : cases) {
         const KSDKHandle handle = KSDKCreateNamedView();
-        KSDKNamedViewData data = Record();
-        data.shownObjects = c.shown;
-        data.shownCount = c.shownCount;
-        data.hiddenObjects = c.hidden;
-        data.hiddenCount = c.hiddenCount;
+        const KSDKNamedViewData data = {nullptr, 0, 0, 0, 1, {1, 0, 0, 0, 1, 0, 0, 0, 1},
+                                        c.shown, c.shownCount, c.hidden, c.hiddenCount};
         KSDKSetNamedViewData(handle, &data);
         EXPECT_EQ(ViewAt(handle).SetVisibilityCalls(), c.handOvers);
-        EXPECT_EQ(EntriesOf(ViewAt(handle).Visibility()), c.expected);
+        EXPECT_EQ(PairsOf(ViewAt(handle).Visibility()), c.expected);
     }
     EXPECT_EQ(datum.use_count(), 2) << "the set must not keep objects alive";
 }
@@ -128,11 +116,7 @@ TEST_F(NamedView, BadHandlesRecordsOrSceneChangeNothingTheyShouldNot) {
     const auto datum = Add<KMBDDatum>();
     const KSDKHandle handle = KSDKCreateNamedView();
     const KSDKHandle shown[] = {datum.get()};
-    KSDKNamedViewData data = Record();
-    data.name = "Top";
-    data.hasView = 1;
-    data.shownObjects = shown;
-    data.shownCount = 1;
+    const KSDKNamedViewData data = {"Top", 1, 0, 0, 1, {1, 0, 0, 0, 1, 0, 0, 0, 1}, shown, 1, nullptr, 0};
     KSDKSetNamedViewData(nullptr, &data);
     KSDKSetNamedViewData(handle, nullptr);
     KSDKSetNamedViewData(datum.get(), &data);  // an annotation is no named view

@@ -18,15 +18,15 @@ namespace view_tests {
 // A drawable object that is not an annotation.
 class PlainSceneObject : public KSceneObject {};
 
-using Entries = std::vector<std::pair<bool, const KObject*>>;
+using Pairs = std::vector<std::pair<bool, const KObject*>>;
 
-inline Entries Sorted(Entries entries) {
+inline Pairs Sorted(Pairs entries) {
     std::sort(entries.begin(), entries.end());
     return entries;
 }
 
-inline Entries EntriesOf(const KCapturedView::VisibilitySet* set) {
-    Entries entries;
+inline Pairs PairsOf(const KCapturedView::VisibilitySet* set) {
+    Pairs entries;
     if (set != nullptr) for (const auto& [shown, object] : *set) entries.emplace_back(shown, object.lock().get());
     return Sorted(entries);
 }
@@ -40,10 +40,6 @@ protected:
         return object;
     }
     static KCapturedView& ViewAt(KSDKHandle handle) { return dynamic_cast<KCapturedView&>(*static_cast<KObject*>(handle)); }
-    static int Notices(const void* handle) {
-        return standin::kscene::Scene().impl().ModifiedCount(static_cast<const KObject*>(handle));
-    }
-    static const std::vector<std::string>& Undo() { return standin::kscene::UndoPoints(); }
 };
 
 }  // namespace view_tests
