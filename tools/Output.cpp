@@ -84,10 +84,14 @@ Output::Output(std::string path) : m_path(std::move(path)) {
     std::error_code error;
     fs::path target = m_path;
     if (fs::is_symlink(target, error)) target = fs::weakly_canonical(target, error);
-    if (fs::is_directory(target, error)) Fail(m_path, "is a directory");
+    const fs::file_status existing = fs::status(target, error);
+    if (fs::is_directory(existing)) Fail(m_path, "is a directory");
     m_target = target.string();
-    m_temporary = TemporaryBeside(target);
-    m_file = std::make_unique<std::ofstream>(m_temporary, std::ios::binary | std::ios::trunc);
+    // A device or a pipe is written as it is: renaming a file over it would
+    // replace it (/dev/null, for one, when run as root).
+    const bool replaceable = !fs::exists(existing) || fs::is_regular_file(existing);
+    if (replaceable) m_temporary = TemporaryBeside(target);
+    m_file = std::make_unique<std::ofstream>(replaceable ? m_temporary : m_target, std::ios::binary | std::ios::trunc);
     if (!*m_file) {
         const std::string reason = SystemReason();
         m_temporary.clear();
@@ -117,7 +121,7 @@ void Output::Close() {
 }
 
 void Output::Publish() {
-    if (!m_file || m_temporary.empty()) return;
+    if (!m_file || m_temporary.empty()) return;  // the standard output, a device or a pipe
     std::error_code error;
     // A file replaced keeps its permissions.
     const fs::file_status existing = fs::status(m_target, error);

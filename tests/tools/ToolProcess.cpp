@@ -78,7 +78,10 @@ HANDLE UnwritablePipe() {
 }  // namespace
 
 int Run(const std::string& program, const std::vector<std::string>& arguments, const Streams& streams) {
-    const Handle input(OpenFile(streams.input ? Widen(*streams.input) : L"NUL", GENERIC_READ, OPEN_EXISTING));
+    // Without a standard input handle the runtime takes the stream for a
+    // device, as it takes a console: the program sees a terminal.
+    std::optional<Handle> input;
+    if (streams.input) input.emplace(OpenFile(Widen(*streams.input), GENERIC_READ, OPEN_EXISTING));
     const Handle output(streams.unwritableOutput ? UnwritablePipe()
                                                  : OpenFile(Widen(streams.output), GENERIC_WRITE, CREATE_ALWAYS));
     const Handle error(OpenFile(Widen(streams.error), GENERIC_WRITE, CREATE_ALWAYS));
@@ -87,7 +90,7 @@ int Run(const std::string& program, const std::vector<std::string>& arguments, c
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdInput = input.Get();
+    startup.hStdInput = input ? input->Get() : INVALID_HANDLE_VALUE;
     startup.hStdOutput = output.Get();
     startup.hStdError = error.Get();
     PROCESS_INFORMATION process{};

@@ -10,8 +10,8 @@ namespace tool_process {
 
 struct Streams {
     // The file the standard input reads; none: an interactive terminal (a
-    // pseudo-terminal on Linux; on Windows, whose runtime takes any character
-    // device for one, the NUL device).
+    // pseudo-terminal on Linux; on Windows no standard input handle, which
+    // the runtime takes for a device as it takes a console).
     std::optional<std::string> input;
     // The files the standard output and error are written to.
     std::string output;

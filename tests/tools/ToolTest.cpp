@@ -14,6 +14,12 @@
 #include "tests/support/Platform.h"
 #include "tests/tools/ToolProcess.h"
 
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -315,6 +321,26 @@ TEST(Tool, ReplacesAnOutputWhole) {
                            "code page lacks; they become '?'\n");
     EXPECT_EQ(Listing(Scratch()).count("replaced.gltf"), 1u);
 }
+
+#ifndef _WIN32
+// Renaming a finished file into place would replace a pipe or a device
+// (/dev/null, for one, when run as root); they are written as they are.
+TEST(Tool, WritesIntoAPipeWithoutReplacingIt) {
+    const fs::path pipe = Scratch() / "mesh.ply";
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    // Opened first, so that the tool's open does not wait; the demo's mesh
+    // fits the pipe's buffer.
+    const int reader = open(pipe.c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    const ToolResult result = RunTool({"export-mesh", "-o", pipe.string()}, kTerminal);
+    std::string received(1 << 16, '\0');
+    const ssize_t length = read(reader, received.data(), received.size());
+    close(reader);
+    EXPECT_EQ(result.exitCode, kClean) << result.err;
+    EXPECT_TRUE(fs::is_fifo(pipe));
+    EXPECT_EQ(received.substr(0, std::size_t(std::max<ssize_t>(length, 0))).rfind("ply\n", 0), 0u);
+}
+#endif
 
 TEST(Tool, HelpListsOneLinePerCommandAndEveryExitCode) {
     const ToolResult top = RunTool({"--help"}, "");
