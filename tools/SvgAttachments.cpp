@@ -88,12 +88,6 @@ void DrawDimensionLine(Pen& pen, const DimensionLine& line) {
     Arrowhead(pen, line.end2, *along);
 }
 
-bool IsLinear(const KMBDBase& annotation) {
-    return KindOf(annotation) == FigureKind::Dimension && !dynamic_cast<const KMBDRadiusDimension*>(&annotation) &&
-           !dynamic_cast<const KMBDDiameterDimension*>(&annotation) &&
-           !dynamic_cast<const KMBDAngleDimension*>(&annotation);
-}
-
 }  // namespace
 
 Point AnchorOf(const KMBDBase& annotation, const Projection& projection) {
@@ -101,7 +95,7 @@ Point AnchorOf(const KMBDBase& annotation, const Projection& projection) {
 }
 
 std::optional<DimensionLine> DimensionLineOf(const KMBDBase& annotation, const Projection& projection) {
-    if (!IsLinear(annotation)) return std::nullopt;
+    if (!IsLinearDimension(annotation)) return std::nullopt;
     const std::vector<Point> targets = PlacedTargets(annotation, projection);
     if (targets.size() < 2 || !(Length(targets[1] - targets[0]) > kDistinct)) return std::nullopt;
     const Point foot1 = targets[0], foot2 = targets[1];

@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <string_view>
+#include <typeinfo>
 
 #include "tools/SvgText.h"
 
@@ -35,7 +36,9 @@ class TextLines final : public FigurePart {
 public:
     explicit TextLines(Font font) : m_font(font) {}
     void Add(const WString& text) {
-        for (const WString& line : Lines(text)) {
+        const std::vector<WString> lines = Lines(text);
+        m_lines.reserve(m_lines.size() + lines.size());
+        for (const WString& line : lines) {
             m_lines.emplace_back(line, m_font);
             m_width = std::max(m_width, m_lines.back().Width());
         }
@@ -77,8 +80,10 @@ private:
 class FrameTable final : public FigurePart {
 public:
     explicit FrameTable(const KMBDBase& frame) {
+        m_groups.reserve(frame.SubFrames().size());
         for (const auto& subFrame : frame.SubFrames()) {
             Group group{Label(subFrame->symbolText, Font::Body), {}};
+            group.rows.reserve(subFrame->controls.size());
             m_symbolWidth = std::max(m_symbolWidth, CompartmentWidth(group.symbol));
             for (const auto& control : subFrame->controls) group.rows.push_back(RowOf(*control));
             m_groups.push_back(std::move(group));
@@ -268,13 +273,47 @@ std::unique_ptr<TextLines> LinesOf(std::initializer_list<const KFlaggedText*> te
 
 }  // namespace
 
-FigureKind KindOf(const KMBDBase& annotation) {
+namespace {
+
+FigureKind KindByClass(const KMBDBase& annotation) {
     if (dynamic_cast<const KMBDTicket*>(&annotation)) return FigureKind::Frame;
     if (dynamic_cast<const KMBDDatumTarget*>(&annotation)) return FigureKind::DatumTarget;
     if (dynamic_cast<const KMBDDatum*>(&annotation)) return FigureKind::Datum;
     if (dynamic_cast<const KMBDDimension*>(&annotation)) return FigureKind::Dimension;
     return FigureKind::Note;
 }
+
+bool IsLinearByClass(const KMBDBase& annotation) {
+    return KindByClass(annotation) == FigureKind::Dimension && !dynamic_cast<const KMBDRadiusDimension*>(&annotation) &&
+           !dynamic_cast<const KMBDDiameterDimension*>(&annotation) &&
+           !dynamic_cast<const KMBDAngleDimension*>(&annotation);
+}
+
+struct ClassFacts {
+    const std::type_info* type;
+    FigureKind kind;
+    bool linear;
+};
+
+// The answers depend on the class alone and a drawing asks them of every
+// annotation several times, so they are worked out once per class.
+ClassFacts FactsOf(const KMBDBase& annotation) {
+    static std::array<ClassFacts, 16> known{};
+    static std::size_t count = 0;
+    const std::type_info* type = &typeid(annotation);
+    for (std::size_t i = 0; i < count; ++i) {
+        if (known[i].type == type) return known[i];
+    }
+    const ClassFacts facts{type, KindByClass(annotation), IsLinearByClass(annotation)};
+    if (count < known.size()) known[count++] = facts;
+    return facts;
+}
+
+}  // namespace
+
+FigureKind KindOf(const KMBDBase& annotation) { return FactsOf(annotation).kind; }
+
+bool IsLinearDimension(const KMBDBase& annotation) { return FactsOf(annotation).linear; }
 
 const char* KindName(FigureKind kind) {
     switch (kind) {

@@ -15,6 +15,8 @@ namespace draftlift_tool {
 enum class FigureKind { Frame, Datum, DatumTarget, Dimension, Note };
 
 FigureKind KindOf(const KMBDBase& annotation);
+// A dimension measured along a line between its first two targets.
+bool IsLinearDimension(const KMBDBase& annotation);
 // The kind as the picture's group class.
 const char* KindName(FigureKind kind);
 

@@ -107,14 +107,33 @@ Label::Label(WideView text, Font font) : m_font(font) {
     AddText(text.substr(runStart));
 }
 
+namespace {
+
+// Printable ASCII that XML takes as it is: most of what is drawn.
+bool IsPlain(WCHAR c) {
+    return c >= 0x20 && c < 0x7F && c != u'&' && c != u'<' && c != u'>' && c != u'"';
+}
+
+}  // namespace
+
 void Label::AddText(WideView text) {
     if (text.empty()) return;
     Run run{{}, nullptr, m_width, 0};
+    run.xml.reserve(text.size());
     double cells = 0;
-    ForEachCodePoint(text, [&](char32_t c) {
-        AppendXml(run.xml, c);
-        cells += Cells(Shown(c));
-    });
+    while (!text.empty()) {
+        std::size_t plain = 0;
+        while (plain < text.size() && IsPlain(text[plain])) ++plain;
+        for (std::size_t i = 0; i < plain; ++i) run.xml += static_cast<char>(text[i]);
+        cells += double(plain);
+        std::size_t other = plain;
+        while (other < text.size() && !IsPlain(text[other])) ++other;
+        ForEachCodePoint(text.substr(plain, other - plain), [&](char32_t c) {
+            AppendXml(run.xml, c);
+            cells += Cells(Shown(c));
+        });
+        text.remove_prefix(other);
+    }
     run.width = cells * MetricsOf(m_font).advance;
     m_width += run.width;
     m_runs.push_back(std::move(run));

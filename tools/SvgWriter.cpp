@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <list>
 #include <sstream>
 #include <utility>
 #include <vector>
@@ -37,7 +36,7 @@ constexpr char kStyle[] =
     ".text{font-size:14px}.caption{font-size:11px;fill:#555}"
     "</style>\n";
 
-std::vector<const KMBDBase*> Annotations(const KScene& scene, std::list<boost::shared_ptr<KObject>>& held) {
+std::vector<const KMBDBase*> Annotations(const KScene& scene, std::vector<boost::shared_ptr<KObject>>& held) {
     scene.GetAllObjectsOfType(held, is_kind_of<KMBDBase>());
     std::vector<const KMBDBase*> annotations;
     annotations.reserve(held.size());
@@ -90,7 +89,7 @@ std::string Head(const Box& canvas) {
 }  // namespace
 
 PageSize WriteSceneSvg(const KScene& scene, std::ostream& out) {
-    std::list<boost::shared_ptr<KObject>> held;
+    std::vector<boost::shared_ptr<KObject>> held;
     const std::vector<const KMBDBase*> annotations = Annotations(scene, held);
     const Projection projection = Fit(annotations);
     const std::vector<Placed> placed = PlaceFigures(annotations, projection);
