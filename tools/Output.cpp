@@ -121,7 +121,7 @@ void Output::Close() {
 }
 
 void Output::Publish() {
-    if (!m_file || m_temporary.empty()) return;  // the standard output, a device or a pipe
+    if (m_temporary.empty()) return;  // the standard output, a device or a pipe
     std::error_code error;
     // A file replaced keeps its permissions.
     const fs::file_status existing = fs::status(m_target, error);

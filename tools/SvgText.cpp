@@ -50,7 +50,17 @@ char32_t Shown(char32_t c) {
     return c;
 }
 
+// Printable ASCII that XML takes as it is and that takes one cell: most of
+// what is drawn, copied a run at a time.
+bool IsPlain(char32_t c) {
+    return c >= 0x20 && c < 0x7F && c != u'&' && c != u'<' && c != u'>' && c != u'"';
+}
+
 void AppendXml(std::string& out, char32_t c) {
+    if (IsPlain(c)) {
+        out += static_cast<char>(c);
+        return;
+    }
     switch (c) {
         case u'&': out += "&amp;"; break;
         case u'<': out += "&lt;"; break;
@@ -106,15 +116,6 @@ Label::Label(WideView text, Font font) : m_font(font) {
     }
     AddText(text.substr(runStart));
 }
-
-namespace {
-
-// Printable ASCII that XML takes as it is: most of what is drawn.
-bool IsPlain(WCHAR c) {
-    return c >= 0x20 && c < 0x7F && c != u'&' && c != u'<' && c != u'>' && c != u'"';
-}
-
-}  // namespace
 
 void Label::AddText(WideView text) {
     if (text.empty()) return;
