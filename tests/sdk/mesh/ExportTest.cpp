@@ -10,9 +10,9 @@
 #include <tiny_gltf.h>
 
 #include "draftlift/draftlift.h"
-#include "tests/support/StandIns.h"
-#include "tools/MeshExport.h"
 #include "draftlift/standin_tools.h"
+#include "tests/support/StandIns.h"
+#include "tools/mesh/MeshExport.h"
 
 namespace {
 
