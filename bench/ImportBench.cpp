@@ -10,8 +10,8 @@
 #include "host/Mastercam.h"
 #include "import/AnnotationBuilder.h"
 #include "import/RecordReader.h"
-#include "platform/kscene/KSceneStandIn.h"
-#include "platform/mastercam/HostStandIn.h"
+#include "standins/kscene/KSceneStandIn.h"
+#include "standins/mastercam/HostStandIn.h"
 #include "shell/EntryPoints.h"
 
 namespace {

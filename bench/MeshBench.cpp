@@ -24,7 +24,7 @@
 #include <benchmark/benchmark.h>
 
 #include "draftlift/draftlift.h"
-#include "platform/kscene/KSceneStandIn.h"
+#include "standins/kscene/KSceneStandIn.h"
 
 namespace {
 

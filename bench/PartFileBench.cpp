@@ -19,9 +19,9 @@
 #include <benchmark/benchmark.h>
 #include <nlohmann/json.hpp>
 
-#include "platform/kscene/KSceneStandIn.h"
-#include "platform/kscene/SceneJson.h"
-#include "platform/mastercam/PartFile.h"
+#include "standins/kscene/KSceneStandIn.h"
+#include "standins/kscene/SceneJson.h"
+#include "standins/mastercam/PartFile.h"
 #include "shell/EntryPoints.h"
 
 namespace {

@@ -9,8 +9,8 @@
 #include "import/RecordLines.h"
 #include "import/RecordReader.h"
 #include "import/ValueText.h"
-#include "platform/kscene/KSceneStandIn.h"
-#include "platform/mastercam/HostStandIn.h"
+#include "standins/kscene/KSceneStandIn.h"
+#include "standins/mastercam/HostStandIn.h"
 
 namespace {
 

@@ -34,9 +34,9 @@
 #include "host/kscene/KCloud.h"
 #include "host/kscene/KMBD.h"
 #include "host/kscene/KObjectTree.h"
-#include "platform/kscene/KSceneStandIn.h"
-#include "platform/mastercam/HostStandIn.h"
-#include "platform/orvanta/OrvantaStandIn.h"
+#include "standins/kscene/KSceneStandIn.h"
+#include "standins/mastercam/HostStandIn.h"
+#include "standins/orvanta/OrvantaStandIn.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "platform/mastercam/PartFile.h"
+#include "standins/mastercam/PartFile.h"
 
 namespace {
 

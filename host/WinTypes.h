@@ -1,6 +1,6 @@
 // Windows base types and the C-runtime wide helpers the library uses.
 // On Windows these come from <windows.h>, <wchar.h> and <stdlib.h>; here the
-// stand-in in platform/windows provides them with the same semantics.
+// stand-in in standins/windows provides them with the same semantics.
 #pragma once
 
 #include <cstddef>

@@ -13,8 +13,8 @@
 #include <gtest/gtest.h>
 
 #include "draftlift/draftlift.h"
-#include "platform/kscene/KSceneStandIn.h"
-#include "platform/orvanta/OrvantaStandIn.h"
+#include "standins/kscene/KSceneStandIn.h"
+#include "standins/orvanta/OrvantaStandIn.h"
 #include "tests/support/StandIns.h"
 #include "tests/support/TextRecords.h"
 

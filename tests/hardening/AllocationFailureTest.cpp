@@ -14,7 +14,7 @@
 #include "draftlift/draftlift.h"
 #include "host/kscene/KMBD.h"
 #include "host/kscene/KObjectTree.h"
-#include "platform/kscene/KSceneStandIn.h"
+#include "standins/kscene/KSceneStandIn.h"
 #include "tests/support/StandIns.h"
 #include "tests/support/TextRecords.h"
 

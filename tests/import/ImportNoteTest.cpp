@@ -10,8 +10,8 @@
 
 #include "host/kscene/KMBD.h"
 #include "import/Draftlifter.h"
-#include "platform/kscene/KSceneStandIn.h"
-#include "platform/mastercam/HostStandIn.h"
+#include "standins/kscene/KSceneStandIn.h"
+#include "standins/mastercam/HostStandIn.h"
 #include "shell/EntryPoints.h"
 #include "tests/import/Records.h"
 #include "tests/support/StandIns.h"

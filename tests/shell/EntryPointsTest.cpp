@@ -1,9 +1,9 @@
 // The host's entry points, the library entry point and resource switching.
 #include <gtest/gtest.h>
 
-#include "platform/kscene/KSceneStandIn.h"
-#include "platform/mastercam/HostStandIn.h"
-#include "platform/windows/MfcStandIn.h"
+#include "standins/kscene/KSceneStandIn.h"
+#include "standins/mastercam/HostStandIn.h"
+#include "standins/windows/MfcStandIn.h"
 #include "shell/CDraftliftApp.h"
 #include "shell/EntryPoints.h"
 #include "shell/LibraryEntry.h"

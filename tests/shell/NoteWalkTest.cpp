@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/kscene/KSceneStandIn.h"
-#include "platform/mastercam/HostStandIn.h"
+#include "standins/kscene/KSceneStandIn.h"
+#include "standins/mastercam/HostStandIn.h"
 #include "shell/EntryPoints.h"
 #include "shell/NoteWalk.h"
 #include "tests/support/StandIns.h"

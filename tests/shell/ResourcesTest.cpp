@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "host/Afx.h"
-#include "platform/mastercam/HostStandIn.h"
+#include "standins/mastercam/HostStandIn.h"
 #include "shell/EntryPoints.h"
 
 #ifndef _WIN32

@@ -1,8 +1,8 @@
 #include "tests/support/StandIns.h"
 
-#include "platform/kscene/KSceneStandIn.h"
-#include "platform/mastercam/HostStandIn.h"
-#include "platform/orvanta/OrvantaStandIn.h"
+#include "standins/kscene/KSceneStandIn.h"
+#include "standins/mastercam/HostStandIn.h"
+#include "standins/orvanta/OrvantaStandIn.h"
 
 namespace testing_support {
 

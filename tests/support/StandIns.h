@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/kscene/KSceneStandIn.h"
+#include "standins/kscene/KSceneStandIn.h"
 
 namespace testing_support {
 

@@ -4,7 +4,7 @@
 #include <iostream>
 
 #include "draftlift/draftlift.h"
-#include "platform/kscene/KSceneStandIn.h"
+#include "standins/kscene/KSceneStandIn.h"
 #include "tools/cli/Commands.h"
 #include "tools/io/AnsiText.h"
 #include "tools/io/Input.h"

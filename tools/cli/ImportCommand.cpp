@@ -2,8 +2,8 @@
 // and reports what it made, or writes the resulting scene as JSON.
 #include <iostream>
 
-#include "platform/kscene/KSceneStandIn.h"
-#include "platform/kscene/SceneJson.h"
+#include "standins/kscene/KSceneStandIn.h"
+#include "standins/kscene/SceneJson.h"
 #include "tools/cli/Commands.h"
 #include "tools/cli/Session.h"
 #include "tools/io/Output.h"

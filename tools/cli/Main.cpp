@@ -6,8 +6,8 @@
 #include <iostream>
 #include <new>
 
-#include "platform/mastercam/HostStandIn.h"
-#include "platform/mastercam/PartFile.h"
+#include "standins/mastercam/HostStandIn.h"
+#include "standins/mastercam/PartFile.h"
 #include "tools/cli/Commands.h"
 #include "tools/cli/Version.h"
 #include "tools/io/Output.h"

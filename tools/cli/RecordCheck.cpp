@@ -3,7 +3,7 @@
 #include <map>
 
 #include "import/AnnotationBuilder.h"
-#include "platform/kscene/SceneJsonParts.h"
+#include "standins/kscene/SceneJsonParts.h"
 #include "shell/NoteWalk.h"
 #include "tools/cli/Session.h"
 #include "tools/io/Printable.h"

@@ -5,9 +5,9 @@
 #include <memory>
 #include <stdexcept>
 
-#include "platform/kscene/KSceneStandIn.h"
-#include "platform/mastercam/HostStandIn.h"
-#include "platform/orvanta/OrvantaStandIn.h"
+#include "standins/kscene/KSceneStandIn.h"
+#include "standins/mastercam/HostStandIn.h"
+#include "standins/orvanta/OrvantaStandIn.h"
 #include "shell/EntryPoints.h"
 #include "shell/LinkedAttach.h"
 #include "tools/cli/RecordCheck.h"

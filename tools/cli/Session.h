@@ -10,7 +10,7 @@
 
 #include "host/Mastercam.h"
 #include "host/kscene/KScene.h"
-#include "platform/mastercam/PartFile.h"
+#include "standins/mastercam/PartFile.h"
 #include "tools/io/Input.h"
 #include "tools/io/Progress.h"
 

@@ -4,7 +4,7 @@
 
 #include <tiny_gltf.h>
 
-#include "platform/kscene/SceneJsonParts.h"
+#include "standins/kscene/SceneJsonParts.h"
 #include "tools/mesh/MeshExport.h"
 
 namespace meshexport {

@@ -3,7 +3,7 @@
 
 #include <iostream>
 
-#include "platform/kscene/SceneJson.h"
+#include "standins/kscene/SceneJson.h"
 #include "tools/mesh/MeshExport.h"
 
 extern "C" int DraftliftPrintSceneJson(void) {

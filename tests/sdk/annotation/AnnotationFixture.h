@@ -11,8 +11,8 @@
 
 #include "draftlift/draftlift.h"
 #include "host/kscene/KMBD.h"
-#include "platform/kscene/KSceneStandIn.h"
-#include "platform/kscene/SceneJson.h"
+#include "standins/kscene/KSceneStandIn.h"
+#include "standins/kscene/SceneJson.h"
 #include "tests/support/FilledRecords.h"
 #include "tests/support/StandIns.h"
 

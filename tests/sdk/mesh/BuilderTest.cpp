@@ -10,9 +10,9 @@
 #include "draftlift/draftlift.h"
 #include "host/kscene/KCloud.h"
 #include "host/kscene/KMBD.h"
-#include "platform/kscene/KOctree.h"
-#include "platform/kscene/SceneJson.h"
-#include "platform/kscene/KSceneStandIn.h"
+#include "standins/kscene/KOctree.h"
+#include "standins/kscene/SceneJson.h"
+#include "standins/kscene/KSceneStandIn.h"
 #include "tests/support/FilledRecords.h"
 #include "tests/support/StandIns.h"
 

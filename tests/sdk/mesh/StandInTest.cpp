@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "host/kscene/KCloud.h"
-#include "platform/kscene/KOctree.h"
+#include "standins/kscene/KOctree.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 
 #include "host/kscene/KMBD.h"
 #include "host/kscene/KObjectTree.h"
-#include "platform/orvanta/OrvantaStandIn.h"
+#include "standins/orvanta/OrvantaStandIn.h"
 #include "tests/sdk/view/ViewFixture.h"
 
 namespace view_tests {

@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "host/kscene/KMBD.h"
-#include "platform/kscene/SceneJson.h"
-#include "platform/mastercam/HostStandIn.h"
+#include "standins/kscene/SceneJson.h"
+#include "standins/mastercam/HostStandIn.h"
 #include "tests/sdk/view/ViewFixture.h"
 
 namespace view_tests {

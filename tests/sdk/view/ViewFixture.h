@@ -10,7 +10,7 @@
 
 #include "draftlift/draftlift.h"
 #include "host/kscene/KCapturedView.h"
-#include "platform/kscene/KSceneStandIn.h"
+#include "standins/kscene/KSceneStandIn.h"
 #include "tests/support/StandIns.h"
 
 namespace view_tests {

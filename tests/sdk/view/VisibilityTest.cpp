@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "host/kscene/KMBD.h"
-#include "platform/mastercam/HostStandIn.h"
+#include "standins/mastercam/HostStandIn.h"
 #include "sdk/view/LevelQuery.h"
 #include "tests/sdk/view/ViewFixture.h"
 

@@ -7,8 +7,8 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/kscene/KSceneStandIn.h"
-#include "platform/mastercam/HostStandIn.h"
+#include "standins/kscene/KSceneStandIn.h"
+#include "standins/mastercam/HostStandIn.h"
 #include "tools/cli/RecordCheck.h"
 #include "tools/cli/Session.h"
 #include "tools/io/Printable.h"

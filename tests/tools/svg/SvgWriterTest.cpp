@@ -18,7 +18,7 @@
 
 #include "host/kscene/KMBD.h"
 #include "host/kscene/KScene.h"
-#include "platform/mastercam/PartFile.h"
+#include "standins/mastercam/PartFile.h"
 #include "tests/support/Platform.h"
 #include "tests/tools/cli/ToolProcess.h"
 #include "tools/cli/Session.h"

@@ -1,0 +1,32 @@
+// Named views: the scene library keeps what it is given and interprets it
+// when the view is applied; the stand-in only keeps it.
+#include "host/kscene/KCapturedView.h"
+#include "standins/kscene/Failing.h"
+
+#include <utility>
+
+KCapturedView::KLevelMan::KLevelMan(std::vector<std::int32_t> active,
+                                    std::vector<std::int32_t> visible, std::int32_t main)
+    : activeLevels(std::move(active)), visibleLevels(std::move(visible)), mainLevel(main) {}
+
+KCapturedView::KCapturedView() = default;
+KCapturedView::~KCapturedView() = default;
+
+void KCapturedView::SetView(const KView& view) {
+    standin::kscene::detail::ThrowIfFailing();
+    m_view = view;
+    m_hasDescription = true;
+}
+
+void KCapturedView::SetVisibilitySet(const VisibilitySet& set) {
+    standin::kscene::detail::ThrowIfFailing();
+    m_visibility = set;
+    m_hasVisibility = true;
+    ++m_visibilityCalls;
+}
+
+void KCapturedView::SetLevels(const KLevelMan& levels) {
+    standin::kscene::detail::ThrowIfFailing();
+    m_levels = levels;
+    m_hasLevels = true;
+}
