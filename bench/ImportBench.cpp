@@ -10,9 +10,10 @@
 #include "host/Mastercam.h"
 #include "import/AnnotationBuilder.h"
 #include "import/RecordReader.h"
+#include "shell/EntryPoints.h"
 #include "standins/kscene/KSceneStandIn.h"
 #include "standins/mastercam/HostStandIn.h"
-#include "shell/EntryPoints.h"
+#include "tests/support/WideText.h"
 
 namespace {
 
@@ -125,7 +126,7 @@ void BM_ImportNotes(benchmark::State& state) {
     const auto count = static_cast<std::size_t>(state.range(0));
     const Notes notes = LoadNotes(count);
     AgainstSplit(state, notes, [] { standin::kscene::Reset(); }, [] { m_Draftlift(); });
-    if (standin::kscene::Scene().impl().entries.size() != count) state.SkipWithError("not every note was imported");
+    if (standin::kscene::Entries().size() != count) state.SkipWithError("not every note was imported");
     standin::kscene::Reset();
     standin::host::Reset();
 }
@@ -168,7 +169,7 @@ void BM_BuildObjects(benchmark::State& state) {
             scene.AddObject(noteimport::BuildAnnotation(std::move(records[n]), {double(n), 0.0, 0.0}));
         }
     });
-    if (standin::kscene::Scene().impl().entries.size() != count) state.SkipWithError("not every object was added");
+    if (standin::kscene::Entries().size() != count) state.SkipWithError("not every object was added");
     standin::kscene::Reset();
     standin::host::Reset();
 }

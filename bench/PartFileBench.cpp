@@ -121,7 +121,7 @@ void BM_WriteSceneJson(benchmark::State& state) {
     m_Draftlift();
     state.counters["host_B_per_note"] = (beforeImport - beforeLoad) / double(notes);
     state.counters["scene_B_per_object"] =
-        (HeapInUse() - beforeImport) / double(standin::kscene::Scene().impl().entries.size());
+        (HeapInUse() - beforeImport) / double(standin::kscene::Entries().size());
     const scenejson::Json document = scenejson::SceneJson();
     double writeSeconds = 0.0;
     double dumpSeconds = 0.0;

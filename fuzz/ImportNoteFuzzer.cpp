@@ -11,6 +11,7 @@
 #include "import/ValueText.h"
 #include "standins/kscene/KSceneStandIn.h"
 #include "standins/mastercam/HostStandIn.h"
+#include "tests/support/WideText.h"
 
 namespace {
 
@@ -61,11 +62,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CheckLineCodes(text);
     standin::host::SetMemoryTable(kTable, text);
     ent record{};
-    record.id = standin::host::AddNote({u"~M01|"_w, {1.0, 2.0, 3.0}, kTable});
+    standin::host::SetEntityIndex(record, standin::host::AddNote({u"~M01|"_w, {1.0, 2.0, 3.0}, kTable}));
 
     const noteimport::RecordReading reading = noteimport::ReadNoteRecord(record);
     const bool imported = Draftlifter().ImportNote(record);
-    const auto& entries = standin::kscene::Scene().impl().entries;
+    const auto& entries = standin::kscene::Entries();
     Require(imported == reading.Decoded());
     Require(imported ? entries.size() <= kMaxObjects : entries.empty());
     if (!imported) Require(reading.refusal->line >= 0);

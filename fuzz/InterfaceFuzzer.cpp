@@ -1,18 +1,21 @@
 // Random sequences of calls to every exported function, with the scene
 // reported and not. A model tracks which handles are alive and of what kind.
-// Wherever a function tests a handle's kind or looks it up, it gets null, a
-// live handle of its own kind, or a live handle of any other kind: an
-// annotation of each class, a target, sub-frame, control or balloon, a named
-// view, a group, an unfinished or finished cloud or mesh. Every result must
-// be the function's own value for its input (its failure value when refused),
-// a refused call must leave the scene and the caller's objects as they were,
-// and nothing may escape a function that catches everything: the harness
-// aborts if anything does.
+// Wherever a function tests a handle's kind, it gets null, a live handle of
+// its own kind, or a live object of any other kind: an annotation of each
+// class, a target, a named view, an unfinished or finished cloud or mesh.
+// Wherever a function only looks an address up (finishing an annotation or a
+// named view, the named view's lists, groups), it gets any live handle, the
+// addresses of sub-frames, controls, balloons and groups included. Every
+// result must be the function's own value for its input (its failure value
+// when refused), a refused call must leave the scene and the caller's objects
+// as they were, and nothing may escape a function that catches everything:
+// the harness aborts if anything does.
 //
 // Functions that take a handle as it is (the target, sub-frame, control and
 // balloon setters) get only their own kind or null, and finishing and
-// discarding get only what a create function returned or the scene holds:
-// any other address is outside their contract.
+// discarding clouds get only what a create function returned or the scene
+// holds: any other address is outside their contract, as is a type test on
+// an address that names no object of the scene library.
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -34,11 +37,14 @@
 #include "host/kscene/KCloud.h"
 #include "host/kscene/KMBD.h"
 #include "host/kscene/KObjectTree.h"
+#include "standins/kscene/Access.h"
 #include "standins/kscene/KSceneStandIn.h"
 #include "standins/mastercam/HostStandIn.h"
 #include "standins/orvanta/OrvantaStandIn.h"
 
 namespace {
+
+using standin::kscene::Access;
 
 constexpr std::size_t kMaxSteps = 256;
 constexpr std::size_t kMaxText = 12;
@@ -139,7 +145,9 @@ struct Cloud {
 };
 
 // What a handle parameter is given.
-enum class Kind { Null, Annotation, Target, SubFrame, Control, Balloon, View, Group, Cloud, Count };
+// Objects of the scene library first: a type test may be made on them.
+enum class Kind { Null, Annotation, Target, View, Cloud, SubFrame, Control, Balloon, Group, Count };
+constexpr Kind kFirstNonObject = Kind::SubFrame;
 
 struct Given {
     KSDKHandle handle = nullptr;
@@ -233,10 +241,14 @@ private:
         return items.empty() ? nullptr : items[m_in.ConsumeIntegralInRange<std::size_t>(0, items.size() - 1)];
     }
 
-    // A live handle of any kind, or null.
+    // A live object of any kind, or null: what a type test may be given.
     Given AnyHandle() {
-        const auto kind = static_cast<Kind>(m_in.ConsumeIntegralInRange<int>(0, int(Kind::Count) - 1));
-        return Of(kind);
+        return Of(static_cast<Kind>(m_in.ConsumeIntegralInRange<int>(0, int(kFirstNonObject) - 1)));
+    }
+
+    // A live handle of any kind, or null: what an address lookup may be given.
+    Given AnyAddress() {
+        return Of(static_cast<Kind>(m_in.ConsumeIntegralInRange<int>(0, int(Kind::Count) - 1)));
     }
 
     // What finishing and discarding may be given: null, whatever the scene
@@ -307,10 +319,10 @@ private:
     static const KMBDBase& AnnotationAt(KSDKHandle handle) { return dynamic_cast<const KMBDBase&>(*ObjectAt(handle)); }
     static KCapturedView& ViewAt(KSDKHandle handle) { return dynamic_cast<KCapturedView&>(*ObjectAt(handle)); }
     static KCloud& CloudAt(KSDKHandle handle) { return dynamic_cast<KCloud&>(*ObjectAt(handle)); }
-    static KObjectTreeNode& GroupAt(KSDKHandle handle) { return dynamic_cast<KObjectTreeNode&>(*ObjectAt(handle)); }
-    static KScene::Impl& Scene() { return standin::kscene::Scene().impl(); }
-    static bool Held(KSDKHandle handle) { return Scene().Find(handle) != nullptr; }
-    static int Notices(KSDKHandle handle) { return Scene().ModifiedCount(ObjectAt(handle)); }
+    static KObjectTreeNode& GroupAt(KSDKHandle handle) { return *static_cast<KObjectTreeNode*>(handle); }
+    static const std::vector<standin::kscene::SceneEntry>& Entries() { return standin::kscene::Entries(); }
+    static bool Held(KSDKHandle handle) { return standin::kscene::Holds(handle); }
+    static int Notices(KSDKHandle handle) { return standin::kscene::Notices(handle); }
     static std::size_t UndoCount() { return standin::kscene::UndoPoints().size(); }
 
     static void AddSceneObject(Print& print, const KSceneObject& o) {
@@ -326,24 +338,24 @@ private:
         for (const KFlaggedText* text : {&o.text1, &o.text2, &o.text3, &o.datumLabel, &o.text5}) print.Add(*text);
         print.Add(o.showName);
         print.Add(std::array<std::uint8_t, 3>{o.option1, o.option2, o.option3});
-        print.Add(o.GetAnchorPoint());
-        for (const auto& t : o.Targets()) {
-            print.Add(t->targetPoint);
+        print.Add(Access::AnchorPoint(o));
+        for (const auto& t : Access::Targets(o)) {
+            print.Add(Access::TargetPoint(*t));
             print.Add(std::array<std::int32_t, 5>{t->targetOption, t->targetId1, t->targetId2, t->targetId3,
                                                   t->targetId4});
         }
-        for (const auto& f : o.SubFrames()) {
+        for (const auto& f : Access::SubFrames(o)) {
             print.Add(f->symbolText);
-            for (const auto& c : f->controls) {
+            for (const auto& c : Access::Controls(*f)) {
                 for (const WString* text : {&c->toleranceText, &c->datumRef1Text, &c->datumRef2Text,
                                             &c->datumRef3Text, &c->controlText5}) {
                     print.Add(*text);
                 }
             }
         }
-        print.Add(o.WitnessSegments().size());
-        if (o.MainBalloon()) print.Add(o.MainBalloon()->text);
-        for (const auto& [row, balloon] : o.SubBalloons()) {
+        print.Add(Access::WitnessSegments(o).size());
+        if (Access::MainBalloon(o)) print.Add(Access::MainBalloon(o)->text);
+        for (const auto& [row, balloon] : Access::SubBalloons(o)) {
             print.Add(row);
             print.Add(balloon->text);
         }
@@ -359,12 +371,12 @@ private:
     static void AddView(Print& print, const KCapturedView& v) {
         print.Add(v.GetName());
         print.Add(v.hasView);
-        if (const auto* view = v.View()) print.Add(*view);
-        print.Add(v.SetVisibilityCalls());
-        if (const auto* levels = v.Levels()) {
-            print.Add(levels->activeLevels.size());
-            print.Add(levels->visibleLevels.size());
-            print.Add(levels->mainLevel);
+        if (const auto* view = Access::View(v)) print.Add(*view);
+        print.Add(Access::SetVisibilityCalls(v));
+        if (const auto* levels = Access::Levels(v)) {
+            print.Add(Access::ActiveLevels(*levels).size());
+            print.Add(Access::VisibleLevels(*levels).size());
+            print.Add(Access::MainLevel(*levels));
         }
     }
 
@@ -372,7 +384,7 @@ private:
         AddSceneObject(print, c);
         print.Add(c.NumPoints());
         print.Add(c.hasVertexColors);
-        print.Add(c.IsInitialized());
+        print.Add(Access::IsInitialized(c));
         if (const auto* mesh = dynamic_cast<const KMesh*>(&c)) print.Add(mesh->NumFaces());
     }
 
@@ -383,12 +395,12 @@ private:
         for (const KSDKHandle v : m_views) AddView(print, ViewAt(v));
         for (const Cloud& c : m_clouds) AddCloud(print, CloudAt(c.handle));
         for (const KSDKHandle g : m_groups) {
-            print.Add(GroupAt(g).GetName());
-            print.Add(GroupAt(g).children.size());
+            print.Add(Access::Name(GroupAt(g)));
+            print.Add(Access::Children(GroupAt(g)).size());
         }
-        print.Add(Scene().entries.size());
+        print.Add(Entries().size());
         int notices = 0;
-        for (const auto& [object, count] : Scene().modified) notices += count;
+        for (const auto& entry : Entries()) notices += Notices(entry.object.get());
         print.Add(notices);
         print.Add(UndoCount());
         return print.Bytes();
@@ -403,20 +415,20 @@ private:
             Require(cloud.NumPoints() == c.vertices, "vertex count");
             if (c.mesh) Require(dynamic_cast<const KMesh&>(cloud).NumFaces() == c.faces, "face count");
         }
-        Require(Scene().entries.size() == m_annotations.size() + m_views.size() + finished,
+        Require(Entries().size() == m_annotations.size() + m_views.size() + finished,
                 "the scene holds what was created and finished");
         for (const Annotation& a : m_annotations) {
             const KMBDBase& o = AnnotationAt(a.handle);
             Require(Held(a.handle), "annotations are in the scene from creation on");
-            Require(o.Targets().size() == a.targets.size(), "target count");
-            Require(o.SubFrames().size() == a.frames.size(), "sub-frame count");
+            Require(Access::Targets(o).size() == a.targets.size(), "target count");
+            Require(Access::SubFrames(o).size() == a.frames.size(), "sub-frame count");
             for (std::size_t i = 0; i < a.frames.size(); ++i) {
-                Require(o.SubFrames()[i].get() == a.frames[i].handle, "sub-frame handle");
-                Require(o.SubFrames()[i]->controls.size() == a.frames[i].controls.size(), "control count");
+                Require(Access::SubFrames(o)[i].get() == a.frames[i].handle, "sub-frame handle");
+                Require(Access::Controls(*Access::SubFrames(o)[i]).size() == a.frames[i].controls.size(), "control count");
             }
-            Require(o.WitnessSegments().size() == a.witness, "witness segment count");
-            Require(o.MainBalloon().get() == a.mainBalloon, "main balloon");
-            Require(o.SubBalloons().size() == a.subBalloons.size(), "sub-balloon count");
+            Require(Access::WitnessSegments(o).size() == a.witness, "witness segment count");
+            Require(Access::MainBalloon(o).get() == a.mainBalloon, "main balloon");
+            Require(Access::SubBalloons(o).size() == a.subBalloons.size(), "sub-balloon count");
             for (const auto& [row, balloon] : a.subBalloons) {
                 Require(o.GetSubBalloon(row).get() == balloon, "sub-balloon of a row");
             }
@@ -463,11 +475,11 @@ private:
         a.handle = handle;
         a.kind = kind;
         m_annotations.push_back(a);
-        Require(Scene().entries.back().saved != m_temporary, "temporary annotations are not saved");
+        Require(Entries().back().saved != m_temporary, "temporary annotations are not saved");
     }
 
     void Finish() {
-        const Given given = AnyHandle();
+        const Given given = AnyAddress();
         const std::size_t undo = UndoCount();
         const int notices = given.annotation != nullptr ? Notices(given.handle) : 0;
         Catching("KSDKFinishMbd", [&] {
@@ -493,7 +505,7 @@ private:
             KSDKSetCommonData(g.handle, withRecord ? &data : nullptr);
             if (!accepted || !withRecord) return;
             const KMBDBase& o = AnnotationAt(g.handle);
-            Require(std::memcmp(&o.GetAnchorPoint(), &data.anchorPoint, sizeof data.anchorPoint) == 0 && !o.showName,
+            Require(std::memcmp(&Access::AnchorPoint(o), &data.anchorPoint, sizeof data.anchorPoint) == 0 && !o.showName,
                     "KSDKSetCommonData sets the anchor and hides the name");
         });
     }
@@ -724,7 +736,7 @@ private:
     // Handles of any kind, some of them repeated.
     std::vector<KSDKHandle> Handles() {
         std::vector<KSDKHandle> handles(m_in.ConsumeIntegralInRange<std::size_t>(0, kMaxList));
-        for (KSDKHandle& handle : handles) handle = AnyHandle().handle;
+        for (KSDKHandle& handle : handles) handle = AnyAddress().handle;
         return handles;
     }
 
@@ -732,8 +744,8 @@ private:
     std::set<KSDKHandle> HeldSceneObjects(const std::vector<KSDKHandle>& handles, std::int32_t count) const {
         std::set<KSDKHandle> held;
         for (std::int32_t i = 0; i < count && std::size_t(i) < handles.size(); ++i) {
-            const auto* entry = Scene().Find(handles[i]);
-            if (entry != nullptr && dynamic_cast<const KSceneObject*>(entry->object.get()) != nullptr) {
+            const auto object = standin::kscene::Scene().GetObjectPtr(handles[i]);
+            if (dynamic_cast<const KSceneObject*>(object.get()) != nullptr) {
                 held.insert(handles[i]);
             }
         }
@@ -760,27 +772,27 @@ private:
         const bool withRecord = m_in.ConsumeIntegralInRange<int>(0, 7) != 0;
         const Given given = AnyHandle();
         const bool accepted = given.kind == Kind::View && withRecord;
-        const int calls = accepted ? ViewAt(given.handle).SetVisibilityCalls() : 0;
+        const int calls = accepted ? Access::SetVisibilityCalls(ViewAt(given.handle)) : 0;
         Checked("KSDKSetNamedViewData", accepted, [&] { KSDKSetNamedViewData(given.handle, withRecord ? &data : nullptr); });
         if (!accepted) return;
         const KCapturedView& view = ViewAt(given.handle);
         Require(view.hasView == data.hasView, "the view's hasView is the record's byte");
         if (data.hasView != 0) {
-            Require(view.View() != nullptr && view.View()->param1 == data.viewParam1 &&
-                        std::memcmp(&view.View()->matrix[5], &data.viewMatrix[4], sizeof(double)) == 0,
+            Require(Access::View(view) != nullptr && Access::View(view)->param1 == data.viewParam1 &&
+                        std::memcmp(&Access::View(view)->matrix[5], &data.viewMatrix[4], sizeof(double)) == 0,
                     "the view description comes from the record");
         }
         const bool listed = data.shownCount != 0 || data.hiddenCount != 0;
-        Require(view.SetVisibilityCalls() == calls + (listed && m_scene ? 1 : 0),
+        Require(Access::SetVisibilityCalls(view) == calls + (listed && m_scene ? 1 : 0),
                 "a visibility set exactly for listed objects with a scene");
         if (!listed || !m_scene) return;
         const std::size_t pairs =
             HeldSceneObjects(shown, data.shownCount).size() + HeldSceneObjects(hidden, data.hiddenCount).size();
-        Require(view.Visibility()->size() == pairs, "one pair per listed scene object and flag");
+        Require(Access::Visibility(view)->size() == pairs, "one pair per listed scene object and flag");
     }
 
     void FinishView() {
-        const Given given = AnyHandle();
+        const Given given = AnyAddress();
         const std::size_t undo = UndoCount();
         const int notices = given.kind == Kind::View ? Notices(given.handle) : 0;
         Catching("KSDKFinishNamedView", [&] {
@@ -800,7 +812,7 @@ private:
         const bool accepted = given.kind == Kind::View && m_scene;
         Checked("KSDKNamedViewRecordVisibility", accepted, [&] { KSDKNamedViewRecordVisibility(given.handle); });
         if (!accepted) return;
-        const auto* set = ViewAt(given.handle).Visibility();
+        const auto* set = Access::Visibility(ViewAt(given.handle));
         Require(set != nullptr && set->size() == m_annotations.size(), "one pair per annotation of the scene");
         for (const auto& [shown, object] : *set) {
             Require(shown == (object.lock()->visible != 0), "each annotation with its flag");
@@ -820,9 +832,9 @@ private:
         const bool accepted = given.kind == Kind::View;
         Checked("KSDKNamedViewRecordLevelState", accepted, [&] { KSDKNamedViewRecordLevelState(given.handle); });
         if (!accepted) return;
-        const auto* levels = ViewAt(given.handle).Levels();
-        Require(levels != nullptr && levels->activeLevels == m_levels.active &&
-                    levels->visibleLevels == m_levels.visible && levels->mainLevel == m_levels.main,
+        const auto* levels = Access::Levels(ViewAt(given.handle));
+        Require(levels != nullptr && Access::ActiveLevels(*levels) == m_levels.active &&
+                    Access::VisibleLevels(*levels) == m_levels.visible && Access::MainLevel(*levels) == m_levels.main,
                 "the host's levels, with or without a scene");
     }
 
@@ -864,17 +876,17 @@ private:
         if (group == nullptr) return;
         m_groups.push_back(group);
         if (name != nullptr) {
-            Require(GroupAt(group).GetName() == KTextObject::ConvertMBDsymbolText(name), "the group's symbol text name");
+            Require(Access::Name(GroupAt(group)) == KTextObject::ConvertMBDsymbolText(name), "the group's symbol text name");
         }
     }
 
     void SetGroupName() {
-        const Given given = AnyHandle();
+        const Given given = AnyAddress();
         const char* name = Text(0);
         const bool accepted = given.kind == Kind::Group && name != nullptr;
         Checked("KSDKSetGroupName", accepted, [&] { KSDKSetGroupName(given.handle, name); });
         if (accepted) {
-            Require(GroupAt(given.handle).GetName() == KTextObject::ConvertMBDsymbolText(name), "the group's new name");
+            Require(Access::Name(GroupAt(given.handle)) == KTextObject::ConvertMBDsymbolText(name), "the group's new name");
         }
     }
 
@@ -970,7 +982,7 @@ private:
         Cloud& cloud = *given.cloud;
         const KCloud& object = CloudAt(cloud.handle);
         for (std::uint32_t i = 0; i < count && data.colors != nullptr; ++i) {
-            Require(SameColor(object.VertexColor(cloud.vertices + i), &colors[4 * i]), "vertex colour bytes");
+            Require(SameColor(Access::VertexColors(object)[cloud.vertices + i], &colors[4 * i]), "vertex colour bytes");
         }
         cloud.vertices += count;
         if (data.colors != nullptr) Require(object.hasVertexColors, "coloured vertices mark the cloud");
@@ -1025,10 +1037,10 @@ private:
         cloud.finished = true;
         const KCloud& object = CloudAt(cloud.handle);
         if (cloud.mesh) {
-            Require((dynamic_cast<const KMesh&>(object).Octree() != nullptr) == (cloud.vertices != 0),
+            Require((Access::Octree(dynamic_cast<const KMesh&>(object)) != nullptr) == (cloud.vertices != 0),
                     "a finished mesh has its spatial index");
         } else {
-            Require(object.IsInitialized(), "a finished cloud is initialised");
+            Require(Access::IsInitialized(object), "a finished cloud is initialised");
         }
     }
 

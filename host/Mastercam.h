@@ -7,25 +7,19 @@
 #include "host/WinTypes.h"
 
 struct p_3d {
-    double x = 0.0;
-    double y = 0.0;
-    double z = 0.0;
+    double x;
+    double y;
+    double z;
 };
 
-// A node of the host's entity database list; the walk cursor.
-struct DB_LIST_ENT {
-    DB_LIST_ENT* next = nullptr;
-    DB_LIST_ENT* prev = nullptr;
-    std::int32_t entityIndex = -1;
-};
+// A node of the host's entity database list, the walk cursor. Only the host
+// looks inside.
+struct DB_LIST_ENT;
 
-// The host's fixed-size entity record. Only the leading fields are used by
-// anyone but the host itself.
+// The host's fixed-size entity record. The library passes it from the walk
+// to the note functions and reads none of its fields.
 struct ent {
-    std::int32_t id;
-    std::uint32_t typeBit;
-    std::uint16_t selection;
-    std::uint8_t reserved[12208 - 10];
+    alignas(8) std::uint8_t bytes[12208];
 };
 static_assert(sizeof(ent) == 12208, "the host entity record is 12208 bytes");
 
@@ -45,7 +39,8 @@ double calc(const WCHAR* expression, bool* flag);
 void get_active_levels(std::int32_t* count, std::int32_t* levels);
 void get_visible_levels(std::int32_t* count, std::int32_t* levels);
 
-// A drafting note as the host exposes it.
+// A drafting note as the host exposes it; our reading keeps only the three
+// operations the library calls.
 class NoteEnt {
 public:
     virtual ~NoteEnt() = default;

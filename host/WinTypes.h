@@ -1,6 +1,6 @@
 // Windows base types and the C-runtime wide helpers the library uses.
-// On Windows these come from <windows.h>, <wchar.h> and <stdlib.h>; here the
-// stand-in in standins/windows provides them with the same semantics.
+// On Windows these come from <windows.h>, <wchar.h> and <stdlib.h>; elsewhere
+// the stand-in of Windows provides them with the same semantics.
 #pragma once
 
 #include <cstddef>
@@ -33,13 +33,10 @@ constexpr DWORD DLL_THREAD_DETACH = 3;
 
 constexpr UINT CP_ACP = 0;
 constexpr UINT CP_UTF8 = 65001;
-// Conversion to a code page never uses look-alike characters here; the flag
-// that asks Windows for the same is accepted.
 constexpr DWORD WC_NO_BEST_FIT_CHARS = 0x400;
 
-// Code-page conversion as the Windows API does it: with a zero output size
-// the result is the length needed; cbMultiByte / cchWideChar of -1 means
-// "zero-terminated, terminator included".
+// With a zero output size the result is the length needed; a source length
+// of -1 means "zero-terminated, terminator included".
 int MultiByteToWideChar(UINT codePage, DWORD flags, const char* src, int srcLen,
                         WCHAR* dst, int dstLen);
 int WideCharToMultiByte(UINT codePage, DWORD flags, const WCHAR* src, int srcLen,
@@ -48,15 +45,10 @@ int WideCharToMultiByte(UINT codePage, DWORD flags, const WCHAR* src, int srcLen
 
 int _wtoi(const WCHAR* text);
 double _wtof(const WCHAR* text);
-// Formats like swprintf_s with a format of plain ASCII conversions.
 int swprintf_s(WCHAR* buffer, std::size_t count, const WCHAR* format, ...);
 
 #endif
 
-// The wide string the library works in (CStringW's contents on Windows).
+// Our reading of MFC's wide string class, which the host's note texts come
+// in: the standard string of WCHAR (std::wstring on Windows).
 using WString = std::basic_string<WCHAR>;
-
-// A wide string from a UTF-16 literal, whichever type WCHAR is: u"text"_w.
-inline WString operator""_w(const char16_t* text, std::size_t length) {
-    return WString(text, text + length);
-}

@@ -2,7 +2,15 @@
 
 #include <boost/make_shared.hpp>
 
+#include "host/WinTypes.h"
 #include "import/SymbolCodes.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <utility>
 
 namespace noteimport {
 namespace {

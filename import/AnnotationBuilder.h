@@ -4,6 +4,7 @@
 
 #include <boost/shared_ptr.hpp>
 
+#include "host/Mastercam.h"
 #include "host/kscene/KMBD.h"
 #include "import/RecordReader.h"
 

@@ -1,9 +1,15 @@
 #include "import/Draftlifter.h"
 
+#include <boost/shared_ptr.hpp>
+
+#include "host/kscene/KMBD.h"
 #include "host/kscene/KScene.h"
 #include "import/AnnotationBuilder.h"
 #include "import/NoteSource.h"
 #include "import/RecordReader.h"
+
+#include <optional>
+#include <utility>
 
 Draftlifter::~Draftlifter() = default;
 

@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 
+#include "host/Mastercam.h"
 #include "import/NumberList.h"
 #include "import/RecordLines.h"
 #include "import/SymbolCodes.h"

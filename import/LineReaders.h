@@ -2,8 +2,11 @@
 // the decoded record. They check no line codes; the record reader does.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <optional>
 
+#include "host/WinTypes.h"
 #include "import/RecordReader.h"
 
 namespace noteimport {

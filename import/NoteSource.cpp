@@ -1,4 +1,7 @@
+#include "host/WinTypes.h"
 #include "import/NoteSource.h"
+
+#include <cstdint>
 
 namespace noteimport {
 namespace {

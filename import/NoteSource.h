@@ -4,6 +4,7 @@
 
 #include <optional>
 
+#include "host/Mastercam.h"
 #include "import/RecordReader.h"
 
 namespace noteimport {
@@ -12,7 +13,7 @@ struct NoteSource {
     // Set when the entity carries no record text.
     std::optional<RefusalReason> missing;
     WStringView text;
-    p_3d basePoint;
+    p_3d basePoint{};
 };
 
 NoteSource FindNoteSource(const ent& entity);

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 
+#include "host/WinTypes.h"
 #include "import/RecordLines.h"
 #include "import/ValueText.h"
 

@@ -2,10 +2,12 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <vector>
 
+#include "host/WinTypes.h"
 #include "import/RecordReader.h"
 
 namespace noteimport {

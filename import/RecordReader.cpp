@@ -147,19 +147,6 @@ private:
 
 }  // namespace
 
-bool IsWrongLineCode(RefusalReason reason) {
-    switch (reason) {
-        case RefusalReason::WrongDimensionHeader:
-        case RefusalReason::WrongFrameRow:
-        case RefusalReason::WrongDatumLabel:
-        case RefusalReason::WrongText5:
-        case RefusalReason::WrongNoteText:
-            return true;
-        default:
-            return false;
-    }
-}
-
 RecordReading ReadRecord(WStringView text) {
     RecordReading reading;
     reading.refusal = Reader(text, reading.record).Read();

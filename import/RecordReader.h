@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "host/Mastercam.h"
+#include "host/WinTypes.h"
 
 namespace noteimport {
 
@@ -143,9 +144,6 @@ struct Refusal {
     // For WrongFrameRow: the frame row (1 to 5) that was expected.
     std::int32_t row = 0;
 };
-
-// True for the reasons whose refusal carries an expected and a found code.
-bool IsWrongLineCode(RefusalReason reason);
 
 struct RecordReading {
     // As far as it was read; complete when no refusal is set.

@@ -1,6 +1,7 @@
 #include "import/SymbolCodes.h"
 
 #include <array>
+#include <cstddef>
 
 namespace noteimport {
 namespace {

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "host/WinTypes.h"
 #include "import/RecordReader.h"
 
 namespace noteimport {

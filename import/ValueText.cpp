@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <limits>
+#include <string_view>
 
 namespace noteimport {
 namespace {

@@ -2,9 +2,11 @@
 // takes them.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
+#include "host/WinTypes.h"
 #include "import/RecordReader.h"
 
 namespace noteimport {

@@ -10,8 +10,9 @@ namespace sdk {
 // The value a wrong or null handle is raised as.
 constexpr int kWrongHandle = 0;
 
-// Every object a handle may name is rooted in KObject at the same address,
-// which makes the run-time type test possible.
+// The handles tested by type name the scene library's objects (annotations,
+// their targets, named views, clouds and meshes), each rooted in KObject at
+// its own address, which makes the run-time type test possible.
 template <class T>
 T& Expect(void* handle) {
     T* object = handle != nullptr ? dynamic_cast<T*>(static_cast<KObject*>(handle)) : nullptr;

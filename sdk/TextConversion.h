@@ -1,8 +1,6 @@
 // Narrow texts of the exported interface to the scene's wide strings.
 #pragma once
 
-#include <string>
-
 #include "host/WinTypes.h"
 
 namespace sdk {

@@ -4,8 +4,8 @@
 
 #include <cstdint>
 
-#include "host/Afx.h"
 #include "host/KExtBase.h"
+#include "host/WinTypes.h"
 
 class CDraftliftApp : public KExtBase {
 public:

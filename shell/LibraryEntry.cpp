@@ -7,7 +7,7 @@
 
 namespace {
 
-AFX_EXTENSION_MODULE draftliftModule;
+AFX_EXTENSION_MODULE draftliftModule{};
 
 }  // namespace
 

@@ -1,8 +1,11 @@
 #include "shell/NoteWalk.h"
 
 #include <array>
+#include <cstddef>
+#include <cstdint>
 #include <memory>
 
+#include "host/WinTypes.h"
 #include "host/kscene/KScene.h"
 #include "import/Draftlifter.h"
 

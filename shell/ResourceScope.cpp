@@ -1,3 +1,4 @@
+#include "host/Afx.h"
 #include "shell/ResourceScope.h"
 
 ResourceScope::ResourceScope(HMODULE own) : m_held(AfxGetModuleState()->m_hCurrentResourceHandle) {

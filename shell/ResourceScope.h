@@ -2,7 +2,7 @@
 // previous ones back afterwards.
 #pragma once
 
-#include "host/Afx.h"
+#include "host/WinTypes.h"
 
 class ResourceScope {
 public:

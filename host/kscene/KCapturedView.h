@@ -13,6 +13,7 @@
 
 class KCapturedView : public KDataObject {
 public:
+    // A 4 x 4 matrix in memory order, then three values.
     struct KView {
         double matrix[16];
         double param1;
@@ -24,11 +25,16 @@ public:
     public:
         KLevelMan(std::vector<std::int32_t> active, std::vector<std::int32_t> visible,
                   std::int32_t mainLevel);
-        std::vector<std::int32_t> activeLevels;
-        std::vector<std::int32_t> visibleLevels;
-        std::int32_t mainLevel;
+
+    private:
+        friend struct standin::kscene::Access;
+        std::vector<std::int32_t> m_active;
+        std::vector<std::int32_t> m_visible;
+        std::int32_t m_main;
     };
 
+    // Our reading of the type of the shown/hidden set: pairs of the shown
+    // flag and a weak reference, in the standard ordered set.
     using VisibilitySet = std::set<std::pair<bool, boost::weak_ptr<KSceneObject>>>;
 
     KCapturedView();
@@ -38,20 +44,15 @@ public:
     void SetVisibilitySet(const VisibilitySet& set);
     void SetLevels(const KLevelMan& levels);
 
-    std::uint8_t hasView = 0;
-
-    // What the view holds, for the scene library's own use.
-    const KView* View() const { return m_hasDescription ? &m_view : nullptr; }
-    const VisibilitySet* Visibility() const { return m_hasVisibility ? &m_visibility : nullptr; }
-    const KLevelMan* Levels() const { return m_hasLevels ? &m_levels : nullptr; }
-    int SetVisibilityCalls() const { return m_visibilityCalls; }
+    std::uint8_t hasView;
 
 private:
-    KView m_view{};
-    bool m_hasDescription = false;
+    friend struct standin::kscene::Access;
+    KView m_view;
+    bool m_hasDescription;
     VisibilitySet m_visibility;
-    bool m_hasVisibility = false;
-    int m_visibilityCalls = 0;
-    KLevelMan m_levels{{}, {}, 0};
-    bool m_hasLevels = false;
+    bool m_hasVisibility;
+    int m_visibilityCalls;
+    KLevelMan m_levels;
+    bool m_hasLevels;
 };

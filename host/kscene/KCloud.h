@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -15,21 +16,18 @@ class KOctree;
 // One vertex as callers hand it to a cloud.
 struct KVertex {
     KPt3<double> position;
-    KPt3<double> normal{0.0, 0.0, 1.0};
-    double scalar = 1.0;
-    double scalarAux = 0.0;
+    KPt3<double> normal;
+    double scalar;
+    double scalarAux;
     KColor color;
 };
 
-// No neighbour across an edge.
-constexpr std::uint32_t kNoNeighbor = 0xFFFFFFFFu;
-
-// Edge i runs from vertices[i] to vertices[(i + 1) % 3]; neighbors[i] is the
-// triangle on its other side.
+// One triangle as callers hand it to a mesh. Our reading keeps the three
+// indices of each field in an array.
 struct KTriangle {
-    std::array<std::uint32_t, 3> vertices{0, 0, 0};
-    std::array<std::uint32_t, 3> neighbors{kNoNeighbor, kNoNeighbor, kNoNeighbor};
-    KPt3<double> normal{0.0, 0.0, 1.0};
+    std::array<std::uint32_t, 3> vertices;
+    std::array<std::uint32_t, 3> neighbors;
+    KPt3<double> normal;
 };
 
 // Measurement tools read objects through this interface; it has no
@@ -51,8 +49,6 @@ public:
     virtual KMatrix4<double> GetTTransfo() const = 0;
 };
 
-// A point cloud. Vertex attributes live in parallel contiguous arrays so
-// that millions of points cost no allocation per point.
 class KCloud : public KSceneObject, public KMeasurementItf, public KCloudBase {
 public:
     KCloud();
@@ -65,11 +61,8 @@ public:
     void DrawInScene(KScene* scene) override;
 
     virtual KCloud& AssignCloud(const KCloud& other);
-    // Same name, colour and transform; no points.
     virtual KCloud* CopyWithoutData() const;
-    // Removes the listed points (indices into the present points).
     virtual bool RemovePoints(const std::vector<std::uint32_t>& indices);
-    // Moves every point along its normal.
     virtual void Offset(double distance);
     virtual void FlipAllNormals();
     virtual void RegenGraphics();
@@ -88,34 +81,18 @@ public:
     // Readies a finished cloud for display.
     void Initialize();
 
-    // The whole vertex at an index.
-    KVertex Vertex(std::size_t index) const;
-    const KPt3<double>& Normal(std::size_t index) const { return m_normals[index]; }
-    KColor VertexColor(std::size_t index) const { return m_colors[index]; }
-    const std::vector<KPt3<double>>& Positions() const { return m_positions; }
-    const std::vector<KPt3<double>>& Normals() const { return m_normals; }
-    const std::vector<KColor>& VertexColors() const { return m_colors; }
-    bool IsInitialized() const { return m_initialized; }
-
-    bool hasVertexColors = false;
-
-protected:
-    void SetNormal(std::size_t index, const KPt3<double>& normal) { m_normals[index] = normal; }
-    // Keeps the points whose flag is false, in order; `kept` maps old
-    // indices to new ones (kNoNeighbor for removed points).
-    void KeepPoints(const std::vector<bool>& removed, std::vector<std::uint32_t>& kept);
-    // The same for a list of indices to remove; false (and nothing done) when
-    // none of them names a point.
-    bool KeepPointsExcept(const std::vector<std::uint32_t>& indices, std::vector<std::uint32_t>& kept);
+    bool hasVertexColors;
 
 private:
+    friend struct standin::kscene::Access;
+    // Vertex attributes in parallel arrays: no allocation per point.
     std::vector<KPt3<double>> m_positions;
     std::vector<KPt3<double>> m_normals;
     std::vector<double> m_scalars;
     // Almost always zero: stored only once a vertex brings another value.
     std::vector<double> m_scalarsAux;
     std::vector<KColor> m_colors;
-    bool m_initialized = false;
+    bool m_initialized;
 };
 
 // Read access to a triangle mesh and its spatial index.
@@ -132,13 +109,12 @@ public:
     virtual KBBox BBox() const = 0;
     virtual KMatrix4<double> GetTTransfo() const = 0;
 
-    // Builds the spatial index over the present points, replacing any
-    // earlier one; false when there is no point.
+    // Builds the spatial index over the present points; false when there is
+    // no point.
     bool InitOctree();
-    // The index as last built, null before.
-    const KOctree* Octree() const { return m_octree.get(); }
 
 private:
+    friend struct standin::kscene::Access;
     std::unique_ptr<KOctree> m_octree;
 };
 
@@ -166,17 +142,13 @@ public:
     KTriangle Face(std::size_t index) const override;
 
     void AddTriangle(KTriangle triangle);
-    // Face normals and, from them, vertex normals: area-weighted, or
-    // weighted by the corner angles when `angleWeighted`. Vertices without a
-    // usable triangle keep their normal. False when there is no triangle.
+    // Computes the vertex normals from the triangles.
     bool ComputeVertexNormals(bool angleWeighted);
-    // Fills each triangle's neighbour across each edge (kNoNeighbor on a
-    // border); triangles naming a vertex that does not exist get none.
+    // Fills each triangle's neighbour across each edge.
     void FindNeighbors();
 
 private:
-    void ReserveTriangles(std::size_t count);
-
+    friend struct standin::kscene::Access;
     // Parallel arrays: corners, neighbours and normal of each triangle.
     std::vector<std::array<std::uint32_t, 3>> m_corners;
     std::vector<std::array<std::uint32_t, 3>> m_neighbors;

@@ -2,18 +2,22 @@
 // their targets, sub-frames, controls and balloons.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <map>
+#include <utility>
 #include <vector>
 
 #include <boost/shared_ptr.hpp>
 
 #include "host/Mastercam.h"
+#include "host/WinTypes.h"
 #include "host/kscene/KObject.h"
 
-// A text that takes part only while enabled; disabling keeps the text.
+// A text that takes part only while enabled; disabling keeps the text. Our
+// reading of the pair of flag and text the annotations keep.
 struct KFlaggedText {
-    bool enabled = false;
+    bool enabled;
     WString text;
 };
 
@@ -30,21 +34,21 @@ public:
     void SetGroupId(std::int32_t id);
     void SetEntityId(std::int32_t id);
 
-    KPt3<double> targetPoint;
-    bool targetOption = false;
-    std::int32_t targetId1 = 0;
-    std::int32_t targetId2 = 0;
-    std::int32_t targetId3 = 0;
-    std::int32_t targetId4 = 0;
-    std::int32_t groupId = 0;
-    std::int32_t entityId = 0;
+    bool targetOption;
+    std::int32_t targetId1;
+    std::int32_t targetId2;
+    std::int32_t targetId3;
+    std::int32_t targetId4;
+
+private:
+    friend struct standin::kscene::Access;
+    KPt3<double> m_targetPoint;
+    std::int32_t m_groupId;
+    std::int32_t m_entityId;
 };
 
-// Controls, sub-frames and balloons derive from KObject only in this
-// stand-in (see KObject.h); nothing of KObject's is used on them.
-class KMBDControl : public KObject {
+class KMBDControl {
 public:
-    ~KMBDControl() override;
     WString toleranceText;
     WString datumRef1Text;
     WString datumRef2Text;
@@ -52,32 +56,29 @@ public:
     WString controlText5;
 };
 
-class KMBDSubFrame : public KObject {
+class KMBDSubFrame {
 public:
-    ~KMBDSubFrame() override;
     // Makes a new empty control that the sub-frame keeps.
     boost::shared_ptr<KMBDControl> AddControl();
 
     WString symbolText;
-    std::vector<boost::shared_ptr<KMBDControl>> controls;
+
+private:
+    friend struct standin::kscene::Access;
+    std::vector<boost::shared_ptr<KMBDControl>> m_controls;
 };
 
-class KMBDBalloon : public KObject {
+class KMBDBalloon {
 public:
     KMBDBalloon();
-    ~KMBDBalloon() override;
+    virtual ~KMBDBalloon();
     WString text;
-};
-
-struct KWitnessSegment {
-    KPt3<double> start;
-    KPt3<double> end;
 };
 
 class KMBDBase : public KTextObject {
 public:
-    // The scene library's MBD symbols, named after the host symbol codes
-    // that carry the same characters.
+    // The scene library's MBD symbols; our reading names them after the host
+    // symbol codes that carry the same characters.
     enum MBDSymbol : std::int32_t {
         Symbol6, Symbol8, Symbol10, Symbol12, Symbol13, Symbol14, Symbol16,
         Symbol19, Symbol20, Symbol22, Symbol23, Symbol24, Symbol26, Symbol27,
@@ -92,7 +93,7 @@ public:
     ~KMBDBase() override;
 
     // The narrow character that stands for a symbol in texts given to
-    // KTextObject::ConvertMBDsymbolText; a space for unknown symbols.
+    // KTextObject::ConvertMBDsymbolText.
     static char GetNonUnicodeSymbol(MBDSymbol symbol);
 
     KBBox GetPureBBox() const override;
@@ -127,7 +128,6 @@ public:
     virtual bool IsBalloonRowVisible(std::uint64_t row) const;
 
     void SetAnchorPoint(const KPt3<double>& point);
-    const KPt3<double>& GetAnchorPoint() const { return m_anchorPoint; }
     void AddTarget(boost::shared_ptr<KMBDTarget> target);
     // Makes a new empty sub-frame that the annotation keeps.
     boost::shared_ptr<KMBDSubFrame> AddSubFrame();
@@ -135,39 +135,30 @@ public:
     void DeleteWitnessLines();
     void SetMainBalloon(boost::shared_ptr<KMBDBalloon> balloon);
 
-    const std::vector<boost::shared_ptr<KMBDTarget>>& Targets() const { return m_targets; }
-    const std::vector<boost::shared_ptr<KMBDSubFrame>>& SubFrames() const { return m_subFrames; }
-    const std::vector<KWitnessSegment>& WitnessSegments() const { return m_witness; }
-    const boost::shared_ptr<KMBDBalloon>& MainBalloon() const { return m_mainBalloon; }
-    const std::map<std::uint64_t, boost::shared_ptr<KMBDBalloon>>& SubBalloons() const {
-        return m_subBalloons;
-    }
-
-    bool showName = false;
+    bool showName;
     KFlaggedText text1;
     KFlaggedText text2;
     KFlaggedText text3;
     KFlaggedText datumLabel;
     KFlaggedText text5;
-    std::uint8_t option1 = 0;
-    std::uint8_t option2 = 0;
-    std::uint8_t option3 = 0;
-
-protected:
-    // Shared by the kinds that offer balloon rows of their own.
-    bool HasSubBalloon(std::uint64_t row) const;
+    std::uint8_t option1;
+    std::uint8_t option2;
+    std::uint8_t option3;
 
 private:
+    friend struct standin::kscene::Access;
     KPt3<double> m_anchorPoint;
     std::vector<boost::shared_ptr<KMBDTarget>> m_targets;
     std::vector<boost::shared_ptr<KMBDSubFrame>> m_subFrames;
-    std::vector<KWitnessSegment> m_witness;
+    // Start and end of each segment.
+    std::vector<std::pair<KPt3<double>, KPt3<double>>> m_witness;
     boost::shared_ptr<KMBDBalloon> m_mainBalloon;
     std::map<std::uint64_t, boost::shared_ptr<KMBDBalloon>> m_subBalloons;
 };
 
 class KMBDTicket : public KMBDBase {
 public:
+    KMBDTicket();
     boost::shared_ptr<KMBDBase> CreateCopy() const override;
     bool HasEnoughTargets() const override;
     void PreCalculateTicket(KScene* scene) override;
@@ -175,7 +166,6 @@ public:
     double GetPrecalcScreensize() const override;
     void DrawLines2Targets(KScene* scene) override;
     bool HasVisibleSubBalloons() const override;
-    // One balloon row per control, counted over all sub-frames.
     std::uint64_t GetNumberOfPossibleBalloons() const override;
     void SetSubBalloon(std::uint64_t row, boost::shared_ptr<KMBDBalloon> balloon) override;
     boost::shared_ptr<KMBDBalloon> GetSubBalloon(std::uint64_t row) const override;
@@ -187,6 +177,7 @@ public:
 
 class KMBDDatum : public KMBDBase {
 public:
+    KMBDDatum();
     boost::shared_ptr<KMBDBase> CreateCopy() const override;
     bool HasEnoughTargets() const override;
     void PreCalculateTicket(KScene* scene) override;
@@ -196,6 +187,7 @@ public:
 
 class KMBDDatumTarget : public KMBDDatum {
 public:
+    KMBDDatumTarget();
     boost::shared_ptr<KMBDBase> CreateCopy() const override;
     bool HasEnoughTargets() const override;
     void PreCalculateTicket(KScene* scene) override;
@@ -209,9 +201,9 @@ public:
 
 class KMBDDimension : public KMBDBase {
 public:
+    KMBDDimension();
     boost::shared_ptr<KMBDBase> CreateCopy() const override;
     bool HasVisibleSubBalloons() const override;
-    // A dimension offers one balloon row.
     std::uint64_t GetNumberOfPossibleBalloons() const override;
     void SetSubBalloon(std::uint64_t row, boost::shared_ptr<KMBDBalloon> balloon) override;
     boost::shared_ptr<KMBDBalloon> GetSubBalloon(std::uint64_t row) const override;
@@ -220,15 +212,16 @@ public:
     virtual void DrawDimensionText(KScene* scene);
     virtual void CalculateDimensionText();
 
-    std::int32_t dimensionNumber1 = 0;
+    std::int32_t dimensionNumber1;
     KFlaggedText dimensionText1;
     WString dimensionText2;
     WString dimensionText3;
-    std::int32_t dimensionNumber2 = 0;
+    std::int32_t dimensionNumber2;
 };
 
 class KMBD2PtDimension : public KMBDDimension {
 public:
+    KMBD2PtDimension();
     boost::shared_ptr<KMBDBase> CreateCopy() const override;
     bool HasEnoughTargets() const override;
     void PreCalculateTicket(KScene* scene) override;
@@ -240,11 +233,12 @@ public:
     virtual std::int32_t GetSubType() const;
 
 private:
-    std::int32_t m_subType = 0;
+    std::int32_t m_subType;
 };
 
 class KMBDAngleDimension : public KMBDDimension {
 public:
+    KMBDAngleDimension();
     boost::shared_ptr<KMBDBase> CreateCopy() const override;
     bool HasEnoughTargets() const override;
     void PreCalculateTicket(KScene* scene) override;
@@ -254,6 +248,7 @@ public:
 
 class KMBDRadiusDimension : public KMBDDimension {
 public:
+    KMBDRadiusDimension();
     boost::shared_ptr<KMBDBase> CreateCopy() const override;
     bool HasEnoughTargets() const override;
     void PreCalculateTicket(KScene* scene) override;
@@ -265,6 +260,7 @@ public:
 
 class KMBDDiameterDimension : public KMBDDimension {
 public:
+    KMBDDiameterDimension();
     boost::shared_ptr<KMBDBase> CreateCopy() const override;
     bool HasEnoughTargets() const override;
     void PreCalculateTicket(KScene* scene) override;
@@ -276,6 +272,7 @@ public:
 
 class KMBDNote : public KMBDBase {
 public:
+    KMBDNote();
     boost::shared_ptr<KMBDBase> CreateCopy() const override;
     bool HasEnoughTargets() const override;
     void PreCalculateTicket(KScene* scene) override;

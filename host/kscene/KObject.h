@@ -1,49 +1,48 @@
 // Root classes of the scene library: named objects, drawable scene objects
-// and text objects.
+// and text objects, with the value types they exchange.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <string>
 
-#include <boost/shared_ptr.hpp>
-#include <boost/weak_ptr.hpp>
-
 #include "host/WinTypes.h"
 
 class KScene;
 
+// The stand-ins of the scene library look inside their own classes through
+// this; nothing else names it, and the maker's headers have no such line.
+namespace standin::kscene {
+struct Access;
+}
+
 template <class T>
 struct KPt3 {
-    T x{};
-    T y{};
-    T z{};
+    T x;
+    T y;
+    T z;
 };
 
+// Red, green, blue, alpha.
 struct KColor {
-    std::uint8_t r = 255;
-    std::uint8_t g = 255;
-    std::uint8_t b = 255;
-    std::uint8_t a = 255;
+    std::uint8_t r;
+    std::uint8_t g;
+    std::uint8_t b;
+    std::uint8_t a;
 };
 
-// Sixteen elements in the matrix's own memory order (column by column).
+// Sixteen elements in the matrix's own memory order.
 template <class T>
 struct KMatrix4 {
-    std::array<T, 16> m{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+    std::array<T, 16> m;
 };
 
+// Our reading of the box type the scene objects' box operations return.
 struct KBBox {
     KPt3<double> min;
     KPt3<double> max;
 };
 
-// The root of the scene library's classes. In this stand-in it is also the
-// root of the other classes whose addresses the exported interface hands out
-// as handles (sub-frames, controls, balloons, object-tree nodes), so that the
-// run-time type test the interface makes on whatever handle it is given is
-// well defined here. The interface's code is the same against the maker's
-// classes, where those stand on their own.
 class KObject {
 public:
     KObject();
@@ -112,9 +111,9 @@ public:
     virtual void AboutToBeRemovedFromScene();
 
     // Non-zero while the object is shown; read and written directly.
-    std::uint8_t visible = 1;
+    std::uint8_t visible;
 
-protected:
+private:
     KColor m_color;
     KMatrix4<double> m_transfo;
 };

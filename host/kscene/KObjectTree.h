@@ -7,19 +7,24 @@
 #include <boost/shared_ptr.hpp>
 #include <boost/weak_ptr.hpp>
 
+#include "host/WinTypes.h"
 #include "host/kscene/KObject.h"
 
-// A node's name is KObject's (see KObject.h for why a node is one here).
-class KObjectTreeNode : public KObject {
+class KObjectTreeNode {
 public:
     KObjectTreeNode();
-    ~KObjectTreeNode() override;
+    virtual ~KObjectTreeNode();
+    // The node's name, as KObject::SetName names an object.
+    virtual void SetName(const WString& name);
 
+private:
+    friend struct standin::kscene::Access;
+    WString m_name;
     // The object shown by this node; empty for a group.
-    boost::weak_ptr<KObject> object;
-    KObjectTreeNode* parent = nullptr;
-    std::vector<boost::shared_ptr<KObjectTreeNode>> children;
-    bool isGroup = false;
+    boost::weak_ptr<KObject> m_object;
+    KObjectTreeNode* m_parent;
+    std::vector<boost::shared_ptr<KObjectTreeNode>> m_children;
+    bool m_isGroup;
 };
 
 class KObjectTreeManager {
@@ -37,14 +42,8 @@ public:
         boost::shared_ptr<KObjectTreeNode> parent);
     void ObjectModified(boost::shared_ptr<KObjectTreeNode> node);
 
-    // Adds a node showing an object under the root (the scene does this for
-    // every object it takes).
-    boost::shared_ptr<KObjectTreeNode> AddNodeForObject(const boost::shared_ptr<KObject>& object);
-    const boost::shared_ptr<KObjectTreeNode>& Root() const { return m_root; }
-    int ModifiedCount(const KObjectTreeNode* node) const;
-    void Clear();
-
 private:
+    friend struct standin::kscene::Access;
     boost::shared_ptr<KObjectTreeNode> m_root;
     std::vector<const KObjectTreeNode*> m_modified;
 };

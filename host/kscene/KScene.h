@@ -2,12 +2,8 @@
 // library (KD).
 #pragma once
 
-#include <array>
-#include <cstddef>
 #include <list>
 #include <memory>
-#include <typeinfo>
-#include <vector>
 
 #include <boost/shared_ptr.hpp>
 
@@ -22,33 +18,13 @@ public:
     virtual bool operator()(const boost::shared_ptr<KObject>& object) const = 0;
 };
 
-// Accepts the objects that are a T. The answer depends on an object's class
-// alone, so one predicate works it out once for each class it meets: listing
-// a scene of many objects of a few classes then costs a run-time type test
-// per class, not per object.
+// Accepts the objects that are a T, by run-time type.
 template <class T>
 class is_kind_of : public KTypeCompareFct {
 public:
     bool operator()(const boost::shared_ptr<KObject>& object) const override {
-        const KObject* const candidate = object.get();
-        if (candidate == nullptr) return false;
-        const std::type_info* const type = &typeid(*candidate);
-        for (std::size_t i = 0; i < m_known; ++i) {
-            if (m_classes[i].type == type) return m_classes[i].accepted;
-        }
-        const bool accepted = dynamic_cast<const T*>(candidate) != nullptr;
-        if (m_known < m_classes.size()) m_classes[m_known++] = {type, accepted};
-        return accepted;
+        return dynamic_cast<const T*>(object.get()) != nullptr;
     }
-
-private:
-    struct Known {
-        const std::type_info* type = nullptr;
-        bool accepted = false;
-    };
-    // Classes met beyond these are tested object by object.
-    mutable std::array<Known, 16> m_classes{};
-    mutable std::size_t m_known = 0;
 };
 
 class KScene {
@@ -65,19 +41,14 @@ public:
     // The scene's own pointer for an address, empty when it holds none.
     boost::shared_ptr<KObject> GetObjectPtr(const void* address) const;
     void ObjectModified(boost::shared_ptr<KObject> object);
-    // Appends every held object (saved or not) the predicate accepts, in the
-    // order the scene took them; true when it appended any. The contiguous
-    // list costs no allocation per object.
-    bool GetAllObjectsOfType(std::vector<boost::shared_ptr<KObject>>& objects,
-                             const KTypeCompareFct& accept) const;
-    // The same into a node list, for callers that still pass one.
+    // Appends every held object the predicate accepts; true when it
+    // appended any.
     bool GetAllObjectsOfType(std::list<boost::shared_ptr<KObject>>& objects,
                              const KTypeCompareFct& accept) const;
 
-    struct Impl;
-    Impl& impl() const { return *m_impl; }
-
 private:
+    friend struct standin::kscene::Access;
+    struct Impl;
     std::unique_ptr<Impl> m_impl;
 };
 

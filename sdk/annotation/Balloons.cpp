@@ -2,12 +2,16 @@
 // their texts, and the row queries. None of this reports a change to the
 // scene; the next finishing call does.
 #include <boost/make_shared.hpp>
+#include <boost/shared_ptr.hpp>
 
 #include "draftlift/draftlift.h"
+#include "host/WinTypes.h"
 #include "host/kscene/KMBD.h"
 #include "sdk/Handles.h"
 #include "sdk/annotation/Annotations.h"
 #include "sdk/annotation/TextConversion.h"
+
+#include <cstdint>
 
 namespace {
 

@@ -1,8 +1,10 @@
 // Feature-control-frame rows: sub-frames with their characteristic symbol,
 // and the controls of each sub-frame with their compartment texts.
-#include <string>
+
+#include <boost/shared_ptr.hpp>
 
 #include "draftlift/draftlift.h"
+#include "host/WinTypes.h"
 #include "host/kscene/KMBD.h"
 #include "sdk/Handles.h"
 #include "sdk/annotation/Annotations.h"

@@ -2,7 +2,6 @@
 #include "draftlift/draftlift.h"
 #include "host/kscene/KMBD.h"
 #include "sdk/Handles.h"
-#include "sdk/annotation/Annotations.h"
 #include "sdk/annotation/TextConversion.h"
 
 namespace {

@@ -1,10 +1,11 @@
 // The annotation lifecycle: version queries, the temporary-creation flag,
 // creation by kind, finishing, the symbol character and clearing the scene.
-#include <algorithm>
 #include <array>
+#include <cstdint>
 #include <utility>
 
 #include <boost/make_shared.hpp>
+#include <boost/shared_ptr.hpp>
 
 #include "draftlift/draftlift.h"
 #include "host/kscene/KMBD.h"

@@ -1,11 +1,15 @@
 // Target points: added to any annotation, then given a point, an option and
 // up to four ids.
 #include <boost/make_shared.hpp>
+#include <boost/shared_ptr.hpp>
 
 #include "draftlift/draftlift.h"
 #include "host/kscene/KMBD.h"
+#include "host/kscene/KObject.h"
 #include "sdk/Handles.h"
 #include "sdk/annotation/Annotations.h"
+
+#include <cstdint>
 
 namespace {
 

@@ -1,7 +1,9 @@
 #include "sdk/annotation/TextConversion.h"
 
 #include <string>
+#include <utility>
 
+#include "host/kscene/KObject.h"
 #include "sdk/TextConversion.h"
 
 namespace sdk::annotation {

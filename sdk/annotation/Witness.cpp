@@ -1,8 +1,8 @@
 // Witness segments of any annotation: added one at a time, deleted all at once.
 #include "draftlift/draftlift.h"
 #include "host/kscene/KMBD.h"
+#include "host/kscene/KObject.h"
 #include "sdk/Handles.h"
-#include "sdk/annotation/Annotations.h"
 
 namespace {
 

@@ -1,9 +1,15 @@
 // Clouds and meshes from creation to the scene (finish) or to nothing
 // (discard), and the interface version.
+#include <boost/shared_ptr.hpp>
+
 #include "draftlift/draftlift.h"
 #include "host/kscene/KCloud.h"
+#include "host/kscene/KObject.h"
+#include "host/kscene/KScene.h"
 #include "sdk/Handles.h"
 #include "sdk/mesh/MeshSdk.h"
+
+#include <cstdint>
 
 namespace {
 

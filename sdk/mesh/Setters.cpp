@@ -1,7 +1,13 @@
 // Filling clouds, meshes and any scene object from the caller's records.
 // Work done before a failure stays done.
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
 #include "draftlift/draftlift.h"
 #include "host/kscene/KCloud.h"
+#include "host/kscene/KObject.h"
+#include "host/kscene/KScene.h"
 #include "sdk/Handles.h"
 #include "sdk/TextConversion.h"
 #include "sdk/mesh/MeshSdk.h"
@@ -16,11 +22,35 @@ void ApplyGeneralInfo(KSceneObject& object, const KSDKGeneralInfo& info) {
     if (info.hasColor != 0) object.SetColor(sdk::mesh::ColorOf(info.color));
 }
 
+constexpr KPt3<double> kUpNormal{0.0, 0.0, 1.0};
+constexpr KColor kWhite{255, 255, 255, 255};
+// No neighbour across an edge yet.
+constexpr std::uint32_t kNoNeighbor = 0xFFFFFFFFu;
+
+// What a vertex holds where the record gives nothing.
+KVertex DefaultVertex() {
+    KVertex vertex;
+    vertex.position = {0.0, 0.0, 0.0};
+    vertex.normal = kUpNormal;
+    vertex.scalar = 1.0;
+    vertex.scalarAux = 0.0;
+    vertex.color = kWhite;
+    return vertex;
+}
+
+KTriangle NewTriangle() {
+    KTriangle triangle;
+    triangle.vertices = {0, 0, 0};
+    triangle.neighbors = {kNoNeighbor, kNoNeighbor, kNoNeighbor};
+    triangle.normal = kUpNormal;
+    return triangle;
+}
+
 // One vertex value, overwritten for each vertex: nothing allocated per vertex.
 void AddVertices(KCloud& cloud, const KSDKVertices& data) {
     if (data.count != 0 && data.points == nullptr) throw sdk::kWrongHandle;
     cloud.PrepareForCloudAdd(data.count);
-    KVertex vertex;
+    KVertex vertex = DefaultVertex();
     for (std::uint32_t i = 0; i < data.count; ++i) {
         const double* p = data.points + 3 * std::size_t(i);
         vertex.position = {p[0], p[1], p[2]};
@@ -37,7 +67,7 @@ void AddVertices(KCloud& cloud, const KSDKVertices& data) {
 
 void AddFaces(KMesh& mesh, const KSDKFaces& data) {
     if (data.count != 0 && data.indices == nullptr) throw sdk::kWrongHandle;
-    KTriangle triangle;
+    KTriangle triangle = NewTriangle();
     for (std::uint32_t t = 0; t < data.count; ++t) {
         const std::uint32_t* corners = data.indices + 3 * std::size_t(t);
         triangle.vertices = {corners[0], corners[1], corners[2]};

@@ -1,10 +1,14 @@
 // Groups of object-tree nodes: the nodes of listed scene objects and listed
 // nodes (earlier groups among them) become members of a new group node.
+#include <cstdint>
 #include <set>
-#include <string>
+#include <utility>
 #include <vector>
 
+#include <boost/shared_ptr.hpp>
+
 #include "draftlift/draftlift.h"
+#include "host/kscene/KObject.h"
 #include "host/kscene/KObjectTree.h"
 #include "host/kscene/KScene.h"
 #include "sdk/Handles.h"

@@ -1,5 +1,6 @@
 #include "sdk/view/LevelQuery.h"
 
+#include <cstddef>
 #include <stdexcept>
 
 namespace sdk::view {

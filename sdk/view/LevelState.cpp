@@ -1,5 +1,6 @@
 // Recording the host's level state (active and visible levels, main level)
 // into a named view.
+#include <cstdint>
 #include <utility>
 #include <vector>
 

@@ -1,11 +1,14 @@
 // Named views: creating one in the scene, its record defaults, applying a
 // record, and announcing the finished view with its undo point.
 #include <algorithm>
+#include <iterator>
 
 #include <boost/make_shared.hpp>
+#include <boost/shared_ptr.hpp>
 
 #include "draftlift/draftlift.h"
 #include "host/kscene/KCapturedView.h"
+#include "host/kscene/KObject.h"
 #include "host/kscene/KScene.h"
 #include "sdk/Handles.h"
 #include "sdk/ListedObject.h"

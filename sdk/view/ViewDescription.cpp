@@ -1,6 +1,10 @@
+#include <boost/shared_ptr.hpp>
+#include <boost/weak_ptr.hpp>
+
+#include "host/kscene/KObject.h"
 #include "sdk/view/ViewDescription.h"
 
-#include <boost/pointer_cast.hpp>
+#include <cstdint>
 
 namespace sdk::view {
 namespace {

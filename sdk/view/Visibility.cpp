@@ -1,19 +1,21 @@
 // The shown/hidden flag of scene objects, and recording it for every
 // annotation into a named view.
-#include <vector>
+#include <list>
 
-#include <boost/pointer_cast.hpp>
+#include <boost/shared_ptr.hpp>
+#include <boost/weak_ptr.hpp>
 
 #include "draftlift/draftlift.h"
 #include "host/kscene/KCapturedView.h"
 #include "host/kscene/KMBD.h"
+#include "host/kscene/KObject.h"
 #include "host/kscene/KScene.h"
 #include "sdk/Handles.h"
 
 namespace {
 
 KCapturedView::VisibilitySet AnnotationVisibility(const KScene& scene) {
-    std::vector<boost::shared_ptr<KObject>> annotations;
+    std::list<boost::shared_ptr<KObject>> annotations;
     scene.GetAllObjectsOfType(annotations, is_kind_of<KMBDBase>());
     KCapturedView::VisibilitySet set;
     for (const auto& object : annotations) {

@@ -7,9 +7,12 @@
 
 KCapturedView::KLevelMan::KLevelMan(std::vector<std::int32_t> active,
                                     std::vector<std::int32_t> visible, std::int32_t main)
-    : activeLevels(std::move(active)), visibleLevels(std::move(visible)), mainLevel(main) {}
+    : m_active(std::move(active)), m_visible(std::move(visible)), m_main(main) {}
 
-KCapturedView::KCapturedView() = default;
+// Nothing handed over yet.
+KCapturedView::KCapturedView()
+    : hasView(0), m_view{}, m_hasDescription(false), m_hasVisibility(false), m_visibilityCalls(0),
+      m_levels({}, {}, 0), m_hasLevels(false) {}
 KCapturedView::~KCapturedView() = default;
 
 void KCapturedView::SetView(const KView& view) {

@@ -4,12 +4,14 @@
 #include <stdexcept>
 
 #include "host/kscene/KCloud.h"
+#include "standins/kscene/Access.h"
 #include "standins/kscene/Failing.h"
+#include "standins/kscene/KSceneStandIn.h"
 
 namespace {
 
 KBBox BoxOf(const std::vector<KPt3<double>>& points) {
-    if (points.empty()) return {};
+    if (points.empty()) return KBBox{{0, 0, 0}, {0, 0, 0}};
     KBBox box{points.front(), points.front()};
     for (const KPt3<double>& p : points) {
         box.min = {std::min(box.min.x, p.x), std::min(box.min.y, p.y), std::min(box.min.z, p.z)};
@@ -39,7 +41,7 @@ KCloudBase& KCloudBase::AssignPoints(const KCloudBase& other) {
     return *this;
 }
 
-KCloud::KCloud() = default;
+KCloud::KCloud() : hasVertexColors(false), m_initialized(false) {}
 KCloud::~KCloud() = default;
 
 void KCloud::SetColor(const KColor& color) { KSceneObject::SetColor(color); }
@@ -47,7 +49,7 @@ KBBox KCloud::GetPureBBox() const { return BBox(); }
 
 // Moves the points into scene coordinates and resets the local transform.
 void KCloud::FixateTotalTransform() {
-    const auto& m = m_transfo.m;
+    const auto m = GetTransfo().m;
     for (KPt3<double>& p : m_positions) {
         p = {m[0] * p.x + m[4] * p.y + m[8] * p.z + m[12], m[1] * p.x + m[5] * p.y + m[9] * p.z + m[13],
              m[2] * p.x + m[6] * p.y + m[10] * p.z + m[14]};
@@ -78,31 +80,28 @@ KCloud* KCloud::CopyWithoutData() const {
 
 bool KCloud::RemovePoints(const std::vector<std::uint32_t>& indices) {
     std::vector<std::uint32_t> kept;
-    return KeepPointsExcept(indices, kept);
+    return standin::kscene::Access::KeepPointsExcept(*this, indices, kept);
 }
 
-bool KCloud::KeepPointsExcept(const std::vector<std::uint32_t>& indices,
-                              std::vector<std::uint32_t>& kept) {
-    std::vector<bool> removed(m_positions.size(), false);
+bool standin::kscene::Access::KeepPointsExcept(KCloud& cloud, const std::vector<std::uint32_t>& indices,
+                                               std::vector<std::uint32_t>& kept) {
+    std::vector<bool> removed(cloud.m_positions.size(), false);
     bool any = false;
     for (const std::uint32_t index : indices) {
         if (index < removed.size()) any = removed[index] = true;
     }
-    if (any) KeepPoints(removed, kept);
-    return any;
-}
-
-void KCloud::KeepPoints(const std::vector<bool>& removed, std::vector<std::uint32_t>& kept) {
-    kept.assign(m_positions.size(), kNoNeighbor);
+    if (!any) return false;
+    kept.assign(removed.size(), standin::kscene::kNoNeighbor);
     std::uint32_t next = 0;
     for (std::size_t i = 0; i < kept.size(); ++i) {
         if (!removed[i]) kept[i] = next++;
     }
-    Compact(m_positions, removed);
-    Compact(m_normals, removed);
-    Compact(m_scalars, removed);
-    Compact(m_scalarsAux, removed);
-    Compact(m_colors, removed);
+    Compact(cloud.m_positions, removed);
+    Compact(cloud.m_normals, removed);
+    Compact(cloud.m_scalars, removed);
+    Compact(cloud.m_scalarsAux, removed);
+    Compact(cloud.m_colors, removed);
+    return true;
 }
 
 void KCloud::Offset(double distance) {
@@ -160,12 +159,12 @@ void KCloud::Initialize() {
     m_initialized = true;
 }
 
-KVertex KCloud::Vertex(std::size_t index) const {
+KVertex standin::kscene::Access::Vertex(const KCloud& cloud, std::size_t index) {
     KVertex vertex;
-    vertex.position = m_positions[index];
-    vertex.normal = m_normals[index];
-    vertex.scalar = m_scalars[index];
-    vertex.scalarAux = m_scalarsAux.empty() ? 0.0 : m_scalarsAux[index];
-    vertex.color = m_colors[index];
+    vertex.position = cloud.m_positions[index];
+    vertex.normal = cloud.m_normals[index];
+    vertex.scalar = cloud.m_scalars[index];
+    vertex.scalarAux = cloud.m_scalarsAux.empty() ? 0.0 : cloud.m_scalarsAux[index];
+    vertex.color = cloud.m_colors[index];
     return vertex;
 }

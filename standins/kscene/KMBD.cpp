@@ -4,9 +4,12 @@
 #include <boost/make_shared.hpp>
 
 #include "host/kscene/KMBD.h"
+#include "standins/kscene/Access.h"
 #include "standins/kscene/Failing.h"
 
-KMBDTarget::KMBDTarget() = default;
+KMBDTarget::KMBDTarget()
+    : targetOption(false), targetId1(0), targetId2(0), targetId3(0), targetId4(0), m_targetPoint{0, 0, 0},
+      m_groupId(0), m_entityId(0) {}
 KMBDTarget::~KMBDTarget() = default;
 WString KMBDTarget::GetName() const { return KObject::GetName(); }
 void KMBDTarget::SetName(const WString& name) { KObject::SetName(name); }
@@ -18,25 +21,25 @@ KMBDTarget& KMBDTarget::Assign(const KMBDTarget& other) {
 
 void KMBDTarget::SetTargetPoint(const KPt3<double>& point) {
     standin::kscene::detail::ThrowIfFailing();
-    targetPoint = point;
+    m_targetPoint = point;
 }
-void KMBDTarget::SetTargetPoint(const p_3d& point) { targetPoint = {point.x, point.y, point.z}; }
-void KMBDTarget::SetGroupId(std::int32_t id) { groupId = id; }
-void KMBDTarget::SetEntityId(std::int32_t id) { entityId = id; }
-
-KMBDControl::~KMBDControl() = default;
-
-KMBDSubFrame::~KMBDSubFrame() = default;
+void KMBDTarget::SetTargetPoint(const p_3d& point) { m_targetPoint = {point.x, point.y, point.z}; }
+void KMBDTarget::SetGroupId(std::int32_t id) { m_groupId = id; }
+void KMBDTarget::SetEntityId(std::int32_t id) { m_entityId = id; }
 
 boost::shared_ptr<KMBDControl> KMBDSubFrame::AddControl() {
-    controls.push_back(boost::make_shared<KMBDControl>());
-    return controls.back();
+    standin::kscene::detail::ThrowIfFailing();
+    m_controls.push_back(boost::make_shared<KMBDControl>());
+    return m_controls.back();
 }
 
-KMBDBalloon::KMBDBalloon() = default;
+KMBDBalloon::KMBDBalloon() { standin::kscene::detail::ThrowIfFailing(); }
 KMBDBalloon::~KMBDBalloon() = default;
 
-KMBDBase::KMBDBase() = default;
+// Every text empty and disabled, every option 0, anchored at the origin.
+KMBDBase::KMBDBase()
+    : showName(false), text1{false, {}}, text2{false, {}}, text3{false, {}}, datumLabel{false, {}},
+      text5{false, {}}, option1(0), option2(0), option3(0), m_anchorPoint{0, 0, 0} {}
 KMBDBase::~KMBDBase() = default;
 
 KBBox KMBDBase::GetPureBBox() const { return {m_anchorPoint, m_anchorPoint}; }
@@ -88,17 +91,15 @@ boost::shared_ptr<KMBDBalloon> KMBDBase::GetSubBalloon(std::uint64_t row) const 
 }
 
 void KMBDBase::ClearSubBalloon(std::uint64_t row) { m_subBalloons.erase(row); }
-bool KMBDBase::IsBalloonRowVisible(std::uint64_t row) const { return HasSubBalloon(row); }
-
-bool KMBDBase::HasSubBalloon(std::uint64_t row) const {
-    standin::kscene::detail::ThrowIfFailing();
-    return row < GetNumberOfPossibleBalloons() && m_subBalloons.count(row) != 0;
+bool KMBDBase::IsBalloonRowVisible(std::uint64_t row) const {
+    return standin::kscene::Access::HasSubBalloon(*this, row);
 }
 
 void KMBDBase::SetAnchorPoint(const KPt3<double>& point) { m_anchorPoint = point; }
 void KMBDBase::AddTarget(boost::shared_ptr<KMBDTarget> target) { m_targets.push_back(std::move(target)); }
 
 boost::shared_ptr<KMBDSubFrame> KMBDBase::AddSubFrame() {
+    standin::kscene::detail::ThrowIfFailing();
     m_subFrames.push_back(boost::make_shared<KMBDSubFrame>());
     return m_subFrames.back();
 }
@@ -113,3 +114,8 @@ void KMBDBase::DeleteWitnessLines() {
     m_witness.clear();
 }
 void KMBDBase::SetMainBalloon(boost::shared_ptr<KMBDBalloon> balloon) { m_mainBalloon = std::move(balloon); }
+
+bool standin::kscene::Access::HasSubBalloon(const KMBDBase& annotation, std::uint64_t row) {
+    detail::ThrowIfFailing();
+    return row < annotation.GetNumberOfPossibleBalloons() && annotation.m_subBalloons.count(row) != 0;
+}

@@ -4,8 +4,12 @@
 #include <stdexcept>
 
 #include "host/kscene/KCloud.h"
+#include "standins/kscene/Access.h"
 #include "standins/kscene/Failing.h"
+#include "standins/kscene/KSceneStandIn.h"
 #include "standins/kscene/KOctree.h"
+
+using standin::kscene::kNoNeighbor;
 
 KMeshBase::KMeshBase() = default;
 KMeshBase::~KMeshBase() = default;
@@ -58,7 +62,7 @@ KMesh& KMesh::AssignWhole(const KMesh& other) {
 
 bool KMesh::RemovePoints2(const std::vector<std::uint32_t>& indices) {
     std::vector<std::uint32_t> kept;
-    if (!KeepPointsExcept(indices, kept)) return false;
+    if (!standin::kscene::Access::KeepPointsExcept(*this, indices, kept)) return false;
     std::size_t to = 0;
     for (std::size_t from = 0; from < m_corners.size(); ++from) {
         auto corners = m_corners[from];
@@ -93,19 +97,17 @@ KTriangle KMesh::Face(std::size_t index) const {
     return triangle;
 }
 
-void KMesh::ReserveTriangles(std::size_t count) {
-    m_corners.reserve(count);
-    m_neighbors.reserve(count);
-    m_faceNormals.reserve(count);
-}
-
 void KMesh::AddTriangle(KTriangle triangle) {
     standin::kscene::detail::ThrowIfFailing();
     const std::size_t index = m_corners.size();
     if (index >= std::numeric_limits<std::uint32_t>::max()) throw std::length_error("mesh full");
     // A surface has about two triangles per vertex: room for them at once
     // spares large meshes their reallocations.
-    if (index == 0) ReserveTriangles(2 * NumPoints());
+    if (index == 0) {
+        m_corners.reserve(2 * NumPoints());
+        m_neighbors.reserve(2 * NumPoints());
+        m_faceNormals.reserve(2 * NumPoints());
+    }
     // All or nothing: a failing append takes back what it added.
     try {
         m_corners.push_back(triangle.vertices);

@@ -8,8 +8,11 @@
 #include <algorithm>
 
 #include "host/kscene/KCloud.h"
+#include "standins/kscene/KSceneStandIn.h"
 
 namespace {
+
+using standin::kscene::kNoNeighbor;
 
 using Corners = std::array<std::uint32_t, 3>;
 

@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "host/kscene/KCloud.h"
+#include "standins/kscene/Access.h"
 
 namespace {
 
@@ -45,8 +46,8 @@ void Prefetch(const std::array<std::uint32_t, 3>& corners, const std::vector<Vec
 bool KMesh::ComputeVertexNormals(bool angleWeighted) {
     const std::size_t points = NumPoints();
     std::vector<bool> reached(points, false);
-    const std::vector<Vec>& positions = Positions();
-    const std::vector<Vec>& normals = Normals();
+    const std::vector<Vec>& positions = standin::kscene::Access::Positions(*this);
+    const std::vector<Vec>& normals = standin::kscene::Access::Normals(*this);
     for (std::size_t t = 0; t < m_corners.size(); ++t) {
         // The corners of a large mesh lie anywhere in memory: asking for a
         // later triangle's ones early lets their loads overlap.
@@ -66,13 +67,13 @@ bool KMesh::ComputeVertexNormals(bool angleWeighted) {
             Vec sum = reached[c[k]] ? normals[c[k]] : Vec{};
             reached[c[k]] = true;
             Accumulate(sum, weighted);
-            SetNormal(c[k], sum);
+            standin::kscene::Access::SetNormal(*this, c[k], sum);
         }
     }
     for (std::size_t i = 0; i < points; ++i) {
         if (!reached[i]) continue;
         const double length = Length(normals[i]);
-        if (length > 0.0) SetNormal(i, Scaled(normals[i], 1.0 / length));
+        if (length > 0.0) standin::kscene::Access::SetNormal(*this, i, Scaled(normals[i], 1.0 / length));
     }
     return !m_corners.empty();
 }

@@ -11,7 +11,15 @@ void KObject::SetName(const WString& name) {
     m_name = name;
 }
 
-KSceneObject::KSceneObject() = default;
+namespace {
+
+constexpr KColor kWhite{255, 255, 255, 255};
+constexpr KMatrix4<double> kIdentity{{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1}};
+
+}  // namespace
+
+// A new object is shown, white and where its points say.
+KSceneObject::KSceneObject() : visible(1), m_color(kWhite), m_transfo(kIdentity) {}
 KSceneObject::~KSceneObject() = default;
 
 void KSceneObject::SetColor(const KColor& color) {
@@ -32,7 +40,7 @@ KMatrix4<double> KSceneObject::GetTotalTransfo() const { return m_transfo; }
 KMatrix4<double> KSceneObject::GetTotalTransfoExceptLast() const { return m_transfo; }
 void KSceneObject::FixateTotalTransform() {}
 void KSceneObject::FixateTotalTransformAndResetAlignment() {}
-void KSceneObject::ResetTransfo() { m_transfo = {}; }
+void KSceneObject::ResetTransfo() { m_transfo = kIdentity; }
 void KSceneObject::SetTransfo(const KMatrix4<double>& transform) {
     standin::kscene::detail::ThrowIfFailing();
     m_transfo = transform;

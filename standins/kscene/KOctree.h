@@ -17,7 +17,7 @@ public:
     static constexpr int kMaxDepth = 16;
 
     struct Node {
-        KBBox box;                   // tight box of the node's points
+        KBBox box{};                 // tight box of the node's points
         std::uint32_t first = 0;     // first of the node's points in Morton order
         std::uint32_t count = 0;
         std::uint32_t firstChild = 0;  // children are consecutive nodes

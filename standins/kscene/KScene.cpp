@@ -1,16 +1,41 @@
 // The scene: the objects it holds (saved or not), change notifications, and
 // the scene library's static entry points.
+#include <stdexcept>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
 #include "host/kscene/KObjectTree.h"
+#include "host/kscene/KScene.h"
+#include "standins/kscene/Access.h"
+#include "standins/kscene/AddressIndex.h"
 #include "standins/kscene/Failing.h"
 #include "standins/kscene/KSceneStandIn.h"
 
+struct KScene::Impl {
+    // In the order the scene took them.
+    std::vector<standin::kscene::SceneEntry> entries;
+    AddressIndex byAddress;
+    std::unordered_map<const void*, int> modified;
+
+    void Hold(boost::shared_ptr<KObject> object, bool saved);
+    const standin::kscene::SceneEntry* Find(const void* address) const;
+    bool Add(boost::shared_ptr<KObject> object, bool saved);
+    void Remove(const void* address);
+    void Clear();
+};
+
 namespace {
+
+using standin::kscene::Access;
+using standin::kscene::SceneEntry;
 
 struct SceneLibrary {
     KScene scene;
     KObjectTreeManager tree;
     bool present = true;
     bool clearResult = true;
+    bool failListing = false;
     int clears = 0;
     std::vector<std::string> undoPoints;
     std::vector<std::string> loadedDlls;
@@ -21,38 +46,23 @@ SceneLibrary& Library() {
     return library;
 }
 
+}  // namespace
+
 // All or nothing: an object is held together with its tree node, or not at all.
-void Hold(KScene::Impl& impl, boost::shared_ptr<KObject> object, bool saved) {
+void KScene::Impl::Hold(boost::shared_ptr<KObject> object, bool saved) {
     KObject* const address = object.get();
-    if (!impl.Add(object, saved)) return;
+    if (!Add(object, saved)) return;
     try {
-        Library().tree.AddNodeForObject(object);
+        Access::AddNodeForObject(Library().tree, object);
     } catch (...) {
-        impl.Remove(address);
+        Remove(address);
         throw;
     }
 }
 
-template <class List>
-bool AppendAccepted(const std::vector<KScene::Impl::Entry>& entries, List& objects,
-                    const KTypeCompareFct& accept) {
-    const std::size_t before = objects.size();
-    for (const KScene::Impl::Entry& entry : entries) {
-        if (accept(entry.object)) objects.push_back(entry.object);
-    }
-    return objects.size() != before;
-}
-
-}  // namespace
-
-const KScene::Impl::Entry* KScene::Impl::Find(const void* address) const {
+const SceneEntry* KScene::Impl::Find(const void* address) const {
     const std::size_t position = byAddress.Find(address);
     return position == AddressIndex::kAbsent ? nullptr : &entries[position];
-}
-
-int KScene::Impl::ModifiedCount(const KObject* object) const {
-    const auto found = modified.find(object);
-    return found == modified.end() ? 0 : found->second;
 }
 
 bool KScene::Impl::Add(boost::shared_ptr<KObject> object, bool saved) {
@@ -73,9 +83,9 @@ void KScene::Impl::Remove(const void* address) {
 
 // Gives the memory back too, so that a cleared scene holds no allocation.
 void KScene::Impl::Clear() {
-    std::vector<Entry>().swap(entries);
+    std::vector<SceneEntry>().swap(entries);
     byAddress.Clear();
-    std::unordered_map<const KObject*, int>().swap(modified);
+    std::unordered_map<const void*, int>().swap(modified);
 }
 
 KScene::KScene() : m_impl(std::make_unique<Impl>()) {}
@@ -83,17 +93,17 @@ KScene::~KScene() = default;
 
 void KScene::AddObject(boost::shared_ptr<KObject> object) {
     standin::kscene::detail::ThrowIfFailing();
-    Hold(*m_impl, std::move(object), true);
+    m_impl->Hold(std::move(object), true);
 }
 
 void KScene::AddUnsavableObject(boost::shared_ptr<KObject> object) {
     standin::kscene::detail::ThrowIfFailing();
-    Hold(*m_impl, std::move(object), false);
+    m_impl->Hold(std::move(object), false);
 }
 
 boost::shared_ptr<KObject> KScene::GetObjectPtr(const void* address) const {
     standin::kscene::detail::ThrowIfFailing();
-    const Impl::Entry* entry = m_impl->Find(address);
+    const SceneEntry* entry = m_impl->Find(address);
     return entry != nullptr ? entry->object : boost::shared_ptr<KObject>();
 }
 
@@ -102,17 +112,18 @@ void KScene::ObjectModified(boost::shared_ptr<KObject> object) {
     ++m_impl->modified[object.get()];
 }
 
-bool KScene::GetAllObjectsOfType(std::vector<boost::shared_ptr<KObject>>& objects,
-                                 const KTypeCompareFct& accept) const {
-    standin::kscene::detail::ThrowIfFailing();
-    objects.reserve(objects.size() + m_impl->entries.size());
-    return AppendAccepted(m_impl->entries, objects, accept);
-}
-
+// Every object the predicate accepts, in the order the scene took them.
 bool KScene::GetAllObjectsOfType(std::list<boost::shared_ptr<KObject>>& objects,
                                  const KTypeCompareFct& accept) const {
     standin::kscene::detail::ThrowIfFailing();
-    return AppendAccepted(m_impl->entries, objects, accept);
+    if (Library().failListing) throw std::runtime_error("scene listing failure");
+    bool any = false;
+    for (const SceneEntry& entry : m_impl->entries) {
+        if (!accept(entry.object)) continue;
+        objects.push_back(entry.object);
+        any = true;
+    }
+    return any;
 }
 
 KScene* KD::GetScene() { return Library().present ? &Library().scene : nullptr; }
@@ -131,8 +142,8 @@ bool KD::ClearOrvantaDB() {
     standin::kscene::detail::ThrowIfFailing();
     SceneLibrary& library = Library();
     ++library.clears;
-    library.scene.impl().Clear();
-    library.tree.Clear();
+    Access::State(library.scene).Clear();
+    Access::Clear(library.tree);
     return library.clearResult;
 }
 
@@ -145,19 +156,39 @@ void SetScenePresent(bool present) { Library().present = present; }
 void Reset() {
     FailOperations(false);
     SceneLibrary& library = Library();
-    library.scene.impl().Clear();
-    library.tree.Clear();
+    Access::State(library.scene).Clear();
+    Access::Clear(library.tree);
     library.present = true;
     library.clearResult = true;
+    library.failListing = false;
     library.clears = 0;
     std::vector<std::string>().swap(library.undoPoints);
     std::vector<std::string>().swap(library.loadedDlls);
 }
 
 KScene& Scene() { return Library().scene; }
+const std::vector<SceneEntry>& Entries() { return Access::State(Library().scene).entries; }
+bool Holds(const void* address) { return Access::State(Library().scene).Find(address) != nullptr; }
+
+bool IndexMatchesEntries() {
+    const auto& state = Access::State(Library().scene);
+    if (state.byAddress.size() != state.entries.size()) return false;
+    for (const SceneEntry& entry : state.entries) {
+        if (state.Find(entry.object.get()) != &entry) return false;
+    }
+    return true;
+}
+
+int Notices(const void* object) {
+    const auto& modified = Access::State(Library().scene).modified;
+    const auto found = modified.find(object);
+    return found == modified.end() ? 0 : found->second;
+}
+
 const std::vector<std::string>& UndoPoints() { return Library().undoPoints; }
 const std::vector<std::string>& LoadedDlls() { return Library().loadedDlls; }
 int ClearCount() { return Library().clears; }
 void SetClearResult(bool result) { Library().clearResult = result; }
+void FailListing(bool failing) { Library().failListing = failing; }
 
 }  // namespace standin::kscene

@@ -56,13 +56,13 @@ std::string Utf8(const WString& text) {
 }
 
 void WriteSceneJson(std::ostream& stream, const std::function<void(std::size_t)>& progress) {
-    const auto& entries = standin::kscene::Scene().impl().entries;
+    const auto& entries = standin::kscene::Entries();
     std::vector<const KObject*> order;
     order.reserve(entries.size());
     JsonOut out(stream);
     out.BeginObject();
     out.Key("objects").BeginArray();
-    for (const KScene::Impl::Entry& entry : entries) {
+    for (const standin::kscene::SceneEntry& entry : entries) {
         WriteObject(out, *entry.object, entry.saved);
         order.push_back(entry.object.get());
         if (progress && order.size() % kProgressEvery == 0) progress(order.size());

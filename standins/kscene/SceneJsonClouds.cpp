@@ -1,9 +1,12 @@
 // Point clouds and meshes in the scene JSON: class, name, colour, local
 // transform and counts; vertices and triangles are far too many to list.
 #include "host/kscene/KCloud.h"
+#include "standins/kscene/Access.h"
 #include "standins/kscene/SceneJsonParts.h"
 
 namespace scenejson {
+
+using standin::kscene::Access;
 
 bool CloudMembers(JsonOut& out, const KObject& object) {
     const auto* cloud = dynamic_cast<const KCloud*>(&object);
@@ -22,9 +25,9 @@ bool CloudMembers(JsonOut& out, const KObject& object) {
     out.Member("hasVertexColors", cloud->hasVertexColors);
     if (mesh != nullptr) {
         out.Member("faces", mesh->NumFaces());
-        out.Member("indexed", mesh->Octree() != nullptr);
+        out.Member("indexed", Access::Octree(*mesh) != nullptr);
     } else {
-        out.Member("initialized", cloud->IsInitialized());
+        out.Member("initialized", Access::IsInitialized(*cloud));
     }
     return true;
 }

@@ -4,11 +4,13 @@
 #include <typeinfo>
 
 #include "host/kscene/KMBD.h"
+#include "standins/kscene/Access.h"
 #include "standins/kscene/SceneJsonParts.h"
 
 namespace scenejson {
 namespace {
 
+using standin::kscene::Access;
 
 struct NamedClass {
     const std::type_info& type;
@@ -42,9 +44,9 @@ void Flagged(JsonOut& out, const char* key, const KFlaggedText& text) {
 void Target(JsonOut& out, const KMBDTarget& target) {
     out.BeginObject();
     out.Member("name", target.GetName());
-    out.Member("targetPoint", target.targetPoint);
-    out.Member("groupId", target.groupId);
-    out.Member("entityId", target.entityId);
+    out.Member("targetPoint", Access::TargetPoint(target));
+    out.Member("groupId", Access::GroupId(target));
+    out.Member("entityId", Access::EntityId(target));
     out.Member("targetOption", target.targetOption);
     out.Member("targetId1", target.targetId1);
     out.Member("targetId2", target.targetId2);
@@ -67,7 +69,7 @@ void SubFrame(JsonOut& out, const KMBDSubFrame& frame) {
     out.BeginObject();
     out.Member("symbolText", frame.symbolText);
     out.Key("controls").BeginArray();
-    for (const auto& control : frame.controls) Control(out, *control);
+    for (const auto& control : Access::Controls(frame)) Control(out, *control);
     out.EndArray();
     out.EndObject();
 }
@@ -86,23 +88,23 @@ void Balloon(JsonOut& out, const boost::shared_ptr<KMBDBalloon>& balloon, const 
 
 void Parts(JsonOut& out, const KMBDBase& object) {
     out.Key("targets").BeginArray();
-    for (const auto& target : object.Targets()) Target(out, *target);
+    for (const auto& target : Access::Targets(object)) Target(out, *target);
     out.EndArray();
     out.Key("subFrames").BeginArray();
-    for (const auto& frame : object.SubFrames()) SubFrame(out, *frame);
+    for (const auto& frame : Access::SubFrames(object)) SubFrame(out, *frame);
     out.EndArray();
     out.Key("witnessSegments").BeginArray();
-    for (const KWitnessSegment& segment : object.WitnessSegments()) {
+    for (const auto& [start, end] : Access::WitnessSegments(object)) {
         out.BeginObject();
-        out.Member("start", segment.start);
-        out.Member("end", segment.end);
+        out.Member("start", start);
+        out.Member("end", end);
         out.EndObject();
     }
     out.EndArray();
     out.Key("mainBalloon");
-    Balloon(out, object.MainBalloon(), nullptr);
+    Balloon(out, Access::MainBalloon(object), nullptr);
     out.Key("subBalloons").BeginArray();
-    for (const auto& [row, balloon] : object.SubBalloons()) {
+    for (const auto& [row, balloon] : Access::SubBalloons(object)) {
         const std::uint64_t number = row;
         Balloon(out, balloon, &number);
     }
@@ -130,7 +132,7 @@ bool MbdMembers(JsonOut& out, const KObject& object) {
     out.Member("class", AnnotationClass(*mbd));
     out.Member("name", mbd->GetName());
     out.Member("showName", mbd->showName);
-    out.Member("anchorPoint", mbd->GetAnchorPoint());
+    out.Member("anchorPoint", Access::AnchorPoint(*mbd));
     Flagged(out, "text1", mbd->text1);
     Flagged(out, "text2", mbd->text2);
     Flagged(out, "text3", mbd->text3);

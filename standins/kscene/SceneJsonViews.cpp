@@ -6,15 +6,17 @@
 #include <vector>
 
 #include "host/kscene/KCapturedView.h"
+#include "standins/kscene/Access.h"
 #include "standins/kscene/SceneJsonParts.h"
 
 namespace scenejson {
 namespace {
 
 using NodePtr = boost::shared_ptr<KObjectTreeNode>;
+using standin::kscene::Access;
 
 void Orientation(JsonOut& out, const KCapturedView& view) {
-    const KCapturedView::KView* description = view.View();
+    const KCapturedView::KView* description = Access::View(view);
     if (description == nullptr) {
         out.Null();
         return;
@@ -40,7 +42,7 @@ void ReferenceName(JsonOut& out, const boost::weak_ptr<KSceneObject>& reference)
 }
 
 void Visibility(JsonOut& out, const KCapturedView& view) {
-    const KCapturedView::VisibilitySet* set = view.Visibility();
+    const KCapturedView::VisibilitySet* set = Access::Visibility(view);
     if (set == nullptr) {
         out.Null();
         return;
@@ -63,22 +65,22 @@ void Integers(JsonOut& out, const char* key, const std::vector<std::int32_t>& va
 }
 
 void Levels(JsonOut& out, const KCapturedView& view) {
-    const KCapturedView::KLevelMan* levels = view.Levels();
+    const KCapturedView::KLevelMan* levels = Access::Levels(view);
     if (levels == nullptr) {
         out.Null();
         return;
     }
     out.BeginObject();
-    Integers(out, "active", levels->activeLevels);
-    Integers(out, "visible", levels->visibleLevels);
-    out.Member("main", levels->mainLevel);
+    Integers(out, "active", Access::ActiveLevels(*levels));
+    Integers(out, "visible", Access::VisibleLevels(*levels));
+    out.Member("main", Access::MainLevel(*levels));
     out.EndObject();
 }
 
 // Every group node below the root, parents before their children.
 void CollectGroups(const NodePtr& node, std::vector<const KObjectTreeNode*>& groups) {
-    for (const NodePtr& child : node->children) {
-        if (!child->isGroup) continue;
+    for (const NodePtr& child : Access::Children(*node)) {
+        if (!Access::IsGroup(*child)) continue;
         groups.push_back(child.get());
         CollectGroups(child, groups);
     }
@@ -109,11 +111,11 @@ private:
 
 void Member(JsonOut& out, const KObjectTreeNode& member, const Positions& objects, const Positions& groups) {
     out.BeginObject();
-    out.Member("name", member.GetName());
-    if (member.isGroup) {
+    out.Member("name", Access::Name(member));
+    if (Access::IsGroup(member)) {
         groups.Write(out.Key("group"), &member);
     } else {
-        objects.Write(out.Key("object"), static_cast<const KObject*>(member.object.lock().get()));
+        objects.Write(out.Key("object"), static_cast<const KObject*>(Access::Object(member).lock().get()));
     }
     out.EndObject();
 }
@@ -121,14 +123,14 @@ void Member(JsonOut& out, const KObjectTreeNode& member, const Positions& object
 void Group(JsonOut& out, const KObjectTreeNode& group, const KObjectTreeNode& root, const Positions& objects,
            const Positions& groups) {
     out.BeginObject();
-    out.Member("name", group.GetName());
-    if (group.parent == &root) {
+    out.Member("name", Access::Name(group));
+    if (Access::Parent(group) == &root) {
         out.Key("parent").Null();
     } else {
-        groups.Write(out.Key("parent"), group.parent);
+        groups.Write(out.Key("parent"), Access::Parent(group));
     }
     out.Key("members").BeginArray();
-    for (const NodePtr& member : group.children) Member(out, *member, objects, groups);
+    for (const NodePtr& member : Access::Children(group)) Member(out, *member, objects, groups);
     out.EndArray();
     out.EndObject();
 }
@@ -152,13 +154,13 @@ bool ViewMembers(JsonOut& out, const KObject& object) {
 
 void WriteGroups(JsonOut& out, const KObjectTreeManager& tree, const std::vector<const KObject*>& objects) {
     std::vector<const KObjectTreeNode*> groups;
-    CollectGroups(tree.Root(), groups);
+    CollectGroups(Access::Root(tree), groups);
     out.BeginArray();
     if (!groups.empty()) {
         const Positions objectPositions(objects);
         const Positions groupPositions(groups);
         for (const KObjectTreeNode* group : groups) {
-            Group(out, *group, *tree.Root(), objectPositions, groupPositions);
+            Group(out, *group, *Access::Root(tree), objectPositions, groupPositions);
         }
     }
     out.EndArray();

@@ -1,15 +1,39 @@
 // The host's entity database as a linked list of nodes, walked with
 // get_raw_ent; notes and memory tables live beside it.
+#include <cstring>
 #include <deque>
-#include <unordered_map>
 #include <memory>
+#include <unordered_map>
 
 #include "host/Afx.h"
 #include "standins/mastercam/HostStandIn.h"
 
+// The host's list node, as the stand-in keeps it.
+struct DB_LIST_ENT {
+    DB_LIST_ENT* next = nullptr;
+    DB_LIST_ENT* prev = nullptr;
+    std::int32_t entityIndex = -1;
+};
+
 DB_LIST_ENT* db_start = nullptr;
 
 namespace {
+
+// What the stand-in keeps in the leading bytes of a host entity record.
+struct RecordHeader {
+    std::int32_t id;
+    std::uint32_t typeBit;
+    std::uint16_t selection;
+};
+static_assert(sizeof(RecordHeader) <= sizeof(ent), "the header fits the record");
+
+RecordHeader HeaderOf(const ent& record) {
+    RecordHeader header;
+    std::memcpy(&header, record.bytes, sizeof header);
+    return header;
+}
+
+void Fill(ent& record, const RecordHeader& header) { std::memcpy(record.bytes, &header, sizeof header); }
 
 class StandInNote final : public NoteEnt {
 public:
@@ -71,9 +95,7 @@ void get_raw_ent(bool, DB_LIST_ENT** cursor, DB_LIST_ENT** previous, ent* record
     for (DB_LIST_ENT* node = *cursor; node != nullptr; node = node->next) {
         const Entity& entity = db.entities[static_cast<std::size_t>(node->entityIndex)];
         if (!Matches(entity, selection, mask)) continue;
-        record->id = node->entityIndex;
-        record->typeBit = entity.typeBit;
-        record->selection = entity.selection;
+        Fill(*record, {node->entityIndex, entity.typeBit, entity.selection});
         *previous = node;
         *cursor = node->next;
         *success = true;
@@ -97,8 +119,9 @@ const void* mTableFindData(std::int32_t tableId) {
 
 NoteEnt* Cnc::Drafting::Note::GetNoteEntPointer(const ent& record) {
     auto& entities = Db().entities;
-    if (record.id < 0 || static_cast<std::size_t>(record.id) >= entities.size()) return nullptr;
-    return entities[static_cast<std::size_t>(record.id)].note.get();
+    const std::int32_t index = HeaderOf(record).id;
+    if (index < 0 || static_cast<std::size_t>(index) >= entities.size()) return nullptr;
+    return entities[static_cast<std::size_t>(index)].note.get();
 }
 
 namespace standin::host {
@@ -135,6 +158,12 @@ std::int32_t AddEntity(EntityType type) {
 void SetMemoryTable(std::int32_t id, WString text) { Db().memoryTables[id] = std::move(text); }
 
 std::size_t EntityCount() { return Db().entities.size(); }
+std::int32_t EntityIndexOf(const ent& record) { return HeaderOf(record).id; }
+void SetEntityIndex(ent& record, std::int32_t index) {
+    RecordHeader header = HeaderOf(record);
+    header.id = index;
+    Fill(record, header);
+}
 void SetWalkObserver(std::function<void(std::int32_t)> observer) { Db().walkObserver = std::move(observer); }
 int RepaintCount() { return Db().repaints; }
 int GetRawEntCount() { return Db().getRawEntCalls; }

@@ -27,7 +27,7 @@ enum SelectionFlag : std::uint16_t {
 
 struct NoteData {
     WString text;
-    p_3d basePoint;
+    p_3d basePoint{};
     std::int32_t memoryTable = 0;
 };
 
@@ -47,6 +47,10 @@ void SetMemoryTable(std::int32_t id, WString text);
 void SetLevels(const Levels& levels);
 
 std::size_t EntityCount();
+// The index of the entity a record was filled for (its position in the
+// database), and a record made to name an entity, as get_raw_ent fills it.
+std::int32_t EntityIndexOf(const ent& record);
+void SetEntityIndex(ent& record, std::int32_t index);
 // Hears the index of every entity get_raw_ent hands out, so that a long walk
 // can report how far it has come; none after Reset.
 void SetWalkObserver(std::function<void(std::int32_t)> observer);

@@ -5,7 +5,7 @@
 namespace {
 
 struct MfcState {
-    AFX_MODULE_STATE module;
+    AFX_MODULE_STATE module{};
     bool failNextInit = false;
     int inits = 0;
     int terms = 0;

@@ -14,6 +14,7 @@
 #include "draftlift/draftlift.h"
 #include "host/kscene/KMBD.h"
 #include "host/kscene/KObjectTree.h"
+#include "standins/kscene/Access.h"
 #include "standins/kscene/KSceneStandIn.h"
 #include "tests/support/StandIns.h"
 #include "tests/support/TextRecords.h"
@@ -66,6 +67,8 @@ void operator delete[](void* block, const std::nothrow_t&) noexcept { allocation
 
 namespace {
 
+using standin::kscene::Access;
+
 // Whether the libraries' allocations come to this program's allocation
 // functions. Under valgrind they do not (it puts its own in their place for
 // every shared library), so no allocation can be made to fail and blocks
@@ -86,28 +89,26 @@ protected:
 
 void ExpectTreeWhole(const KObjectTreeNode& node, std::set<const KObjectTreeNode*>& seen) {
     EXPECT_TRUE(seen.insert(&node).second) << "a tree node appears twice";
-    for (const auto& child : node.children) {
+    for (const auto& child : Access::Children(node)) {
         ASSERT_TRUE(child);
-        EXPECT_EQ(child->parent, &node);
+        EXPECT_EQ(Access::Parent(*child), &node);
         ExpectTreeWhole(*child, seen);
     }
 }
 
 void ExpectAnnotationWhole(const KMBDBase& annotation) {
-    for (const auto& target : annotation.Targets()) EXPECT_TRUE(target);
-    for (const auto& frame : annotation.SubFrames()) {
+    for (const auto& target : Access::Targets(annotation)) EXPECT_TRUE(target);
+    for (const auto& frame : Access::SubFrames(annotation)) {
         ASSERT_TRUE(frame);
-        for (const auto& control : frame->controls) EXPECT_TRUE(control);
+        for (const auto& control : Access::Controls(*frame)) EXPECT_TRUE(control);
     }
 }
 
 void ExpectSceneWhole() {
-    const KScene::Impl& scene = standin::kscene::Scene().impl();
-    EXPECT_EQ(scene.byAddress.size(), scene.entries.size());
-    for (std::size_t i = 0; i < scene.entries.size(); ++i) {
-        const auto& object = scene.entries[i].object;
+    EXPECT_TRUE(standin::kscene::IndexMatchesEntries());
+    for (const standin::kscene::SceneEntry& entry : standin::kscene::Entries()) {
+        const auto& object = entry.object;
         ASSERT_TRUE(object);
-        EXPECT_EQ(scene.Find(object.get()), &scene.entries[i]);
         std::vector<boost::shared_ptr<KObjectTreeNode>> nodes;
         KD::GetTreeMgr()->GetNodesForObject(nodes, object);
         EXPECT_EQ(nodes.size(), 1u) << "every object held has its one tree node";
@@ -116,7 +117,7 @@ void ExpectSceneWhole() {
         }
     }
     std::set<const KObjectTreeNode*> seen;
-    ExpectTreeWhole(*KD::GetTreeMgr()->Root(), seen);
+    ExpectTreeWhole(*Access::Root(*KD::GetTreeMgr()), seen);
 }
 
 // Runs the sequence with the n-th allocation failing, for every n until a run

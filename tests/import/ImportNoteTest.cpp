@@ -10,13 +10,17 @@
 
 #include "host/kscene/KMBD.h"
 #include "import/Draftlifter.h"
+#include "shell/EntryPoints.h"
+#include "standins/kscene/Access.h"
 #include "standins/kscene/KSceneStandIn.h"
 #include "standins/mastercam/HostStandIn.h"
-#include "shell/EntryPoints.h"
 #include "tests/import/Records.h"
 #include "tests/support/StandIns.h"
+#include "tests/support/WideText.h"
 
 namespace {
+
+using standin::kscene::Access;
 
 using namespace import_tests;
 
@@ -47,7 +51,7 @@ protected:
 
     static bool ImportDirectly(std::int32_t index) {
         ent record{};
-        record.id = index;
+        standin::host::SetEntityIndex(record, index);
         return Draftlifter().ImportNote(record);
     }
 
@@ -84,13 +88,13 @@ TEST_F(ImportNote, RecordKindsMakeTheirClassAndFrames) {
         if (!c.made) continue;
         const KObject& made = At(before);
         EXPECT_EQ(typeid(made), *c.made);
-        const auto& subFrames = At(before).SubFrames();
+        const auto& subFrames = Access::SubFrames(At(before));
         ASSERT_EQ(subFrames.size(), c.frames.size());
         for (std::size_t f = 0; f < subFrames.size(); ++f) {
             EXPECT_EQ(subFrames[f]->symbolText, WString(1, c.frames[f].first)) << "sub-frame " << f;
-            ASSERT_EQ(subFrames[f]->controls.size(), c.frames[f].second.size()) << "sub-frame " << f;
-            for (std::size_t k = 0; k < subFrames[f]->controls.size(); ++k)
-                EXPECT_EQ(subFrames[f]->controls[k]->toleranceText, c.frames[f].second[k]);
+            ASSERT_EQ(Access::Controls(*subFrames[f]).size(), c.frames[f].second.size()) << "sub-frame " << f;
+            for (std::size_t k = 0; k < Access::Controls(*subFrames[f]).size(); ++k)
+                EXPECT_EQ(Access::Controls(*subFrames[f])[k]->toleranceText, c.frames[f].second[k]);
         }
     }
 }
@@ -123,11 +127,12 @@ TEST_F(ImportNote, ANoteGetsNameTargetIdsAndLabel) {
         const KMBDBase& o = At(k);
         EXPECT_EQ(std::make_tuple(o.GetName(), o.showName, o.datumLabel.enabled, o.datumLabel.text),
                   std::make_tuple(cases[k].name, cases[k].showName, cases[k].labelled, WString(cases[k].label)));
-        EXPECT_EQ(Xyz(o.GetAnchorPoint()), Origin());
-        ASSERT_EQ(o.Targets().size(), 1u);
-        const KMBDTarget& target = *o.Targets().front();
-        EXPECT_EQ(Xyz(target.targetPoint), Xyz(kBase));
-        EXPECT_EQ(std::tie(target.groupId, target.entityId), std::tie(cases[k].groupId, cases[k].expectedEntity));
+        EXPECT_EQ(Xyz(Access::AnchorPoint(o)), Origin());
+        ASSERT_EQ(Access::Targets(o).size(), 1u);
+        const KMBDTarget& target = *Access::Targets(o).front();
+        EXPECT_EQ(Xyz(Access::TargetPoint(target)), Xyz(kBase));
+        EXPECT_EQ(std::make_tuple(Access::GroupId(target), Access::EntityId(target)),
+                  std::make_tuple(cases[k].groupId, cases[k].expectedEntity));
     }
 }
 
@@ -141,7 +146,7 @@ TEST_F(ImportNote, ControlsAndTextsTakeTheirLines) {
     m_Draftlift();
     ASSERT_EQ(Entries().size(), 3u);
     const KMBDBase& o = At(0);
-    const KMBDControl& c = *o.SubFrames().at(0)->controls.at(0);
+    const KMBDControl& c = *Access::Controls(*Access::SubFrames(o).at(0)).at(0);
     EXPECT_EQ(std::tie(c.toleranceText, c.datumRef1Text, c.datumRef2Text, c.datumRef3Text),
               std::make_tuple(WString(u"\uFFED 0.10000000 \uFFEC MAX \uFFEE CZ"_w), WString(u"A\uFFED"_w), WString(u"B"_w),
                               WString(u"C\uFFEC"_w)));
@@ -149,17 +154,17 @@ TEST_F(ImportNote, ControlsAndTextsTakeTheirLines) {
     EXPECT_EQ(std::tie(o.datumLabel.text, o.text5.text, o.text2.text),
               std::make_tuple(WString(u"Q"_w), WString(u"five"_w), WString(u"abc|de"_w)));
     // Frames are built without rows.
-    const auto& empty = At(1).SubFrames();
+    const auto& empty = Access::SubFrames(At(1));
     ASSERT_EQ(empty.size(), 1u);
     EXPECT_EQ(empty[0]->symbolText, u" "_w);
-    ASSERT_EQ(empty[0]->controls.size(), 2u);
-    EXPECT_EQ(std::tie(empty[0]->controls[0]->toleranceText, empty[0]->controls[1]->toleranceText),
+    ASSERT_EQ(Access::Controls(*empty[0]).size(), 2u);
+    EXPECT_EQ(std::tie(Access::Controls(*empty[0])[0]->toleranceText, Access::Controls(*empty[0])[1]->toleranceText),
               std::make_tuple(WString(), WString()));
     // Row three keeps its references when row two has none.
-    const auto& three = At(2).SubFrames();
+    const auto& three = Access::SubFrames(At(2));
     ASSERT_EQ(three.size(), 3u);
-    EXPECT_EQ(three[1]->controls.at(0)->datumRef1Text, u""_w);
-    const KMBDControl& third = *three[2]->controls.at(0);
+    EXPECT_EQ(Access::Controls(*three[1]).at(0)->datumRef1Text, u""_w);
+    const KMBDControl& third = *Access::Controls(*three[2]).at(0);
     EXPECT_EQ(std::tie(third.datumRef1Text, third.datumRef2Text, third.datumRef3Text),
               std::make_tuple(WString(u"D"_w), WString(u"E"_w), WString(u"F"_w)));
 }
@@ -173,9 +178,9 @@ TEST_F(ImportNote, ATwoPointDimensionTakesLabelValuesAndNumber) {
                               d.dimensionNumber2, d.dimensionText2, d.dimensionText3),
               std::make_tuple(true, WString(u"D-4"_w), true, WString(u"R1"_w), -7, WString(u"2.5000"_w),
                               WString(u"9999999999.0000"_w)));
-    ASSERT_EQ(d.Targets().size(), 2u);
-    for (const auto& target : d.Targets())
-        EXPECT_EQ(std::make_tuple(Xyz(target->targetPoint), target->groupId, target->entityId),
+    ASSERT_EQ(Access::Targets(d).size(), 2u);
+    for (const auto& target : Access::Targets(d))
+        EXPECT_EQ(std::make_tuple(Xyz(Access::TargetPoint(*target)), Access::GroupId(*target), Access::EntityId(*target)),
                   std::make_tuple(Origin(), 0, 0));
 }
 
@@ -189,14 +194,14 @@ TEST_F(ImportNote, DimensionLinesOnANonDimension) {
     m_Draftlift();
     ASSERT_EQ(Entries().size(), 2u);
     EXPECT_EQ(At(0).GetName(), u""_w);
-    EXPECT_TRUE(At(0).Targets().empty());
+    EXPECT_TRUE(Access::Targets(At(0)).empty());
     EXPECT_FALSE(At(0).showName);
     const KMBDBase& other = At(1);
     EXPECT_TRUE(other.showName);  // not cleared for the empty name
-    ASSERT_EQ(other.Targets().size(), 1u);
-    EXPECT_EQ(other.Targets()[0]->targetPoint.y, kBase.y);
-    EXPECT_EQ(std::make_tuple(other.Targets()[0]->groupId, other.Targets()[0]->entityId), std::make_tuple(0, 0));
-    EXPECT_EQ(other.SubFrames().at(0)->controls.at(0)->toleranceText, u"0.4"_w);
+    ASSERT_EQ(Access::Targets(other).size(), 1u);
+    EXPECT_EQ(Access::TargetPoint(*Access::Targets(other)[0]).y, kBase.y);
+    EXPECT_EQ(std::make_tuple(Access::GroupId(*Access::Targets(other)[0]), Access::EntityId(*Access::Targets(other)[0])), std::make_tuple(0, 0));
+    EXPECT_EQ(Access::Controls(*Access::SubFrames(other).at(0)).at(0)->toleranceText, u"0.4"_w);
 }
 
 TEST_F(ImportNote, WithoutASceneNothingIsAddedButTheRecordIsDecoded) {

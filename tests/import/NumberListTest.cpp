@@ -7,6 +7,7 @@
 #include "import/NumberList.h"
 #include "import/RecordLines.h"
 #include "tests/support/Platform.h"
+#include "tests/support/WideText.h"
 
 namespace {
 

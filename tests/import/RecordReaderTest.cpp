@@ -5,6 +5,7 @@
 
 #include "import/RecordReader.h"
 #include "tests/import/Records.h"
+#include "tests/support/WideText.h"
 
 namespace {
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "host/WinTypes.h"
+#include "tests/support/WideText.h"
 
 namespace import_tests {
 

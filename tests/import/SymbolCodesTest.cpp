@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "import/SymbolCodes.h"
+#include "tests/support/WideText.h"
 
 namespace {
 

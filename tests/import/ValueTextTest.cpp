@@ -6,6 +6,7 @@
 
 #include "import/ValueText.h"
 #include "tests/support/Platform.h"
+#include "tests/support/WideText.h"
 
 namespace {
 

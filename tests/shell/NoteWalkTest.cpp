@@ -3,11 +3,12 @@
 
 #include <gtest/gtest.h>
 
-#include "standins/kscene/KSceneStandIn.h"
-#include "standins/mastercam/HostStandIn.h"
 #include "shell/EntryPoints.h"
 #include "shell/NoteWalk.h"
+#include "standins/kscene/KSceneStandIn.h"
+#include "standins/mastercam/HostStandIn.h"
 #include "tests/support/StandIns.h"
+#include "tests/support/WideText.h"
 
 namespace {
 
@@ -21,11 +22,11 @@ TEST_F(NoteWalk, OnlyTheExactFiveCharactersMarkARecord) {
         {u"~m01|"_w, false}, {u" ~M01|"_w, false}, {u""_w, false},     {u"|10M~"_w, false}};
     for (const auto& [text, recorded] : cases) {
         ent note{};
-        note.id = standin::host::AddNote({text, {}, 0});
-        EXPECT_EQ(HasRecordPrefix(note), recorded) << "note " << note.id;
+        standin::host::SetEntityIndex(note, standin::host::AddNote({text, {}, 0}));
+        EXPECT_EQ(HasRecordPrefix(note), recorded) << "note " << standin::host::EntityIndexOf(note);
     }
     ent line{};
-    line.id = standin::host::AddEntity(EntityType::Line);
+    standin::host::SetEntityIndex(line, standin::host::AddEntity(EntityType::Line));
     EXPECT_FALSE(HasRecordPrefix(line)) << "an entity without a note";
 }
 
@@ -60,7 +61,7 @@ TEST_F(NoteWalk, WalksAskUntilTheEndAndRepaintOnce) {
         for (const auto command : c.commands) EXPECT_EQ(command(), 0);
         EXPECT_EQ(standin::host::GetRawEntCount(), c.queries);
         EXPECT_EQ(standin::host::RepaintCount(), c.repaints);
-        EXPECT_EQ(standin::kscene::Scene().impl().entries.size(), c.objects);
+        EXPECT_EQ(standin::kscene::Entries().size(), c.objects);
     }
 }
 

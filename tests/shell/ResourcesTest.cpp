@@ -8,11 +8,14 @@
 #include <gtest/gtest.h>
 
 #include "host/Afx.h"
-#include "standins/mastercam/HostStandIn.h"
 #include "shell/EntryPoints.h"
+#include "standins/mastercam/HostStandIn.h"
+#include "tests/support/WideText.h"
 
 #ifndef _WIN32
 #include <dlfcn.h>
+
+#include "standins/windows/ModuleResources.h"
 #endif
 
 namespace {
@@ -60,7 +63,8 @@ HMODULE LibraryModule() {
 }
 
 std::optional<Bytes> Find(Kind kind, std::uint16_t id) {
-    const ResourceEntry* entry = AfxFindModuleResource(LibraryModule(), ResourceType(kind), id);
+    using standin::windows::ResourceType;
+    const auto* entry = standin::windows::FindModuleResource(LibraryModule(), ResourceType(kind), id);
     if (entry == nullptr || entry->language != kFrenchFrance) return std::nullopt;
     return Bytes(entry->data, entry->data + entry->size);
 }

@@ -5,6 +5,7 @@
 
 #include "standins/mastercam/HostStandIn.h"
 #include "tests/support/StandIns.h"
+#include "tests/support/WideText.h"
 
 namespace {
 
@@ -22,7 +23,7 @@ protected:
         for (;;) {
             get_raw_ent(false, &cursor, &previous, &record, selection, mask, &success);
             if (!success) return found;
-            found.push_back(record.id);
+            found.push_back(standin::host::EntityIndexOf(record));
         }
     }
 };

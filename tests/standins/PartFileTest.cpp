@@ -8,6 +8,7 @@
 
 #include "standins/mastercam/PartFile.h"
 #include "tests/support/StandIns.h"
+#include "tests/support/WideText.h"
 
 namespace {
 
@@ -25,13 +26,13 @@ protected:
         for (;;) {
             get_raw_ent(false, &cursor, &previous, &record, standin::host::SelectAny, mask, &success);
             if (!success) return found;
-            found.push_back(record.id);
+            found.push_back(standin::host::EntityIndexOf(record));
         }
     }
 
     static const NoteEnt& NoteAt(std::int32_t index) {
         ent record{};
-        record.id = index;
+        standin::host::SetEntityIndex(record, index);
         const NoteEnt* note = Cnc::Drafting::Note::GetNoteEntPointer(record);
         if (note == nullptr) throw std::runtime_error("no note there");
         return *note;

@@ -11,6 +11,7 @@
 #include "standins/kscene/KSceneStandIn.h"
 #include "standins/kscene/SceneJson.h"
 #include "tests/support/StandIns.h"
+#include "tests/support/WideText.h"
 
 namespace scenejson_test {
 

@@ -10,6 +10,7 @@
 
 #include "host/WinTypes.h"
 #include "tests/support/Platform.h"
+#include "tests/support/WideText.h"
 
 namespace {
 

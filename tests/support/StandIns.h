@@ -20,11 +20,9 @@ protected:
     void TearDown() override { ResetStandIns(); }
 
     // The objects the scene holds, in the order it took them.
-    static const std::vector<KScene::Impl::Entry>& Entries() { return standin::kscene::Scene().impl().entries; }
+    static const std::vector<standin::kscene::SceneEntry>& Entries() { return standin::kscene::Entries(); }
     // How often the scene heard that this object changed.
-    static int Notices(const void* object) {
-        return standin::kscene::Scene().impl().ModifiedCount(static_cast<const KObject*>(object));
-    }
+    static int Notices(const void* object) { return standin::kscene::Notices(object); }
     static const std::vector<std::string>& Undo() { return standin::kscene::UndoPoints(); }
 };
 

@@ -24,7 +24,7 @@ public:
         Session session(ReadPart(m_part.Chosen(), progress));
         if (m_json) {
             session.Import(progress);
-            WriteScene(session, progress);
+            WriteScene(progress);
         } else {
             const ImportSummary summary = session.ImportCounted(progress);
             progress.Clear();
@@ -37,9 +37,9 @@ public:
 private:
     // Progress shows while the text goes to a pipe or a file; on a terminal
     // it would fall between the lines.
-    static void WriteScene(Session& session, Progress& progress) {
+    static void WriteScene(Progress& progress) {
         progress.Clear();
-        progress.Stage("writing objects", session.Scene().impl().entries.size());
+        progress.Stage("writing objects", standin::kscene::Entries().size());
         const bool shown = !IsTerminal(StandardStream::Output);
         scenejson::WriteSceneJson(std::cout, [&progress, shown](std::size_t written) {
             if (shown) progress.Update(written);

@@ -4,6 +4,7 @@
 
 #include "import/AnnotationBuilder.h"
 #include "standins/kscene/SceneJsonParts.h"
+#include "standins/mastercam/HostStandIn.h"
 #include "shell/NoteWalk.h"
 #include "tools/cli/Session.h"
 #include "tools/io/Printable.h"
@@ -51,7 +52,7 @@ NoteCounts CheckRecordedNotes(const std::function<void(const UnimportedNote&)>& 
         noteimport::RecordReading reading = noteimport::ReadNoteRecord(entity);
         if (reading.Decoded() && kinds.MakesObject(reading.record.kind)) return;
         UnimportedNote note;
-        note.entityIndex = entity.id;
+        note.entityIndex = standin::host::EntityIndexOf(entity);
         if (reading.record.headerRead) {
             note.name = std::move(reading.record.name);
             note.kind = reading.record.kind;

@@ -9,7 +9,7 @@
 #include "standins/mastercam/HostStandIn.h"
 #include "standins/orvanta/OrvantaStandIn.h"
 #include "shell/EntryPoints.h"
-#include "shell/LinkedAttach.h"
+#include "standins/windows/LinkedAttach.h"
 #include "tools/cli/RecordCheck.h"
 #include "tools/io/Printable.h"
 
@@ -24,7 +24,7 @@ void ResetStandIns() {
 
 std::size_t SavedObjectCount() {
     std::size_t count = 0;
-    for (const auto& entry : standin::kscene::Scene().impl().entries) count += entry.saved ? 1 : 0;
+    for (const auto& entry : standin::kscene::Entries()) count += entry.saved ? 1 : 0;
     return count;
 }
 

@@ -11,7 +11,7 @@ namespace meshexport {
 
 std::vector<const KCloud*> FinishedClouds() {
     std::vector<const KCloud*> clouds;
-    for (const KScene::Impl::Entry& entry : standin::kscene::Scene().impl().entries) {
+    for (const standin::kscene::SceneEntry& entry : standin::kscene::Entries()) {
         if (const auto* cloud = dynamic_cast<const KCloud*>(entry.object.get())) clouds.push_back(cloud);
     }
     return clouds;

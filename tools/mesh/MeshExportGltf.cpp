@@ -1,14 +1,20 @@
 // glTF 2.0 through tinygltf: one buffer, one node and one mesh per object.
+#include <array>
 #include <cstring>
 #include <limits>
 
 #include <tiny_gltf.h>
 
+#include "standins/kscene/Access.h"
 #include "standins/kscene/SceneJsonParts.h"
 #include "tools/mesh/MeshExport.h"
 
 namespace meshexport {
 namespace {
+
+using standin::kscene::Access;
+
+constexpr std::array<double, 16> kIdentity{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
 
 // The glTF codes used here.
 enum Gltf : int {
@@ -54,7 +60,7 @@ public:
         node.mesh = int(m_model.meshes.size() - 1);
         // Both store the matrix column by column.
         const KMatrix4<double> transform = cloud.GetTransfo();
-        if (transform.m != KMatrix4<double>().m) node.matrix.assign(transform.m.begin(), transform.m.end());
+        if (transform.m != kIdentity) node.matrix.assign(transform.m.begin(), transform.m.end());
         m_model.nodes.push_back(node);
         m_model.scenes[0].nodes.push_back(int(m_model.nodes.size() - 1));
     }
@@ -96,7 +102,7 @@ private:
 
     // Positions must carry their bounds.
     int Positions(const KCloud& cloud) {
-        const std::vector<float> flat = Flattened(cloud.Positions());
+        const std::vector<float> flat = Flattened(Access::Positions(cloud));
         const int accessor = Accessor(View(flat, kArrayBuffer), kFloat, TINYGLTF_TYPE_VEC3, cloud.NumPoints());
         std::vector<double> min(3, std::numeric_limits<double>::infinity());
         std::vector<double> max(3, -std::numeric_limits<double>::infinity());
@@ -112,11 +118,11 @@ private:
     }
 
     int Normals(const KCloud& cloud) {
-        return Accessor(View(Flattened(cloud.Normals()), kArrayBuffer), kFloat, TINYGLTF_TYPE_VEC3, cloud.NumPoints());
+        return Accessor(View(Flattened(Access::Normals(cloud)), kArrayBuffer), kFloat, TINYGLTF_TYPE_VEC3, cloud.NumPoints());
     }
 
     int Colors(const KCloud& cloud) {
-        const int view = View(cloud.VertexColors(), kArrayBuffer);
+        const int view = View(Access::VertexColors(cloud), kArrayBuffer);
         m_model.bufferViews[view].byteStride = sizeof(KColor);
         return Accessor(view, kUnsignedByte, TINYGLTF_TYPE_VEC4, cloud.NumPoints(), true);
     }

@@ -2,10 +2,13 @@
 #include <cstring>
 #include <ostream>
 
+#include "standins/kscene/Access.h"
 #include "tools/mesh/MeshExport.h"
 
 namespace meshexport {
 namespace {
+
+using standin::kscene::Access;
 
 KPt3<double> Transformed(const KMatrix4<double>& t, const KPt3<double>& p, double w) {
     const auto& m = t.m;
@@ -47,8 +50,8 @@ void WritePly(const std::vector<const KCloud*>& objects, std::ostream& out) {
         const KColor own = cloud->GetColor();
         for (std::size_t i = 0; i < cloud->NumPoints(); ++i) {
             PutPoint(vertices, Transformed(transform, cloud->Point(i), 1.0));
-            PutPoint(vertices, Transformed(transform, cloud->Normal(i), 0.0));
-            const KColor c = cloud->hasVertexColors ? cloud->VertexColor(i) : own;
+            PutPoint(vertices, Transformed(transform, Access::Normals(*cloud)[i], 0.0));
+            const KColor c = cloud->hasVertexColors ? Access::VertexColors(*cloud)[i] : own;
             for (const std::uint8_t channel : {c.r, c.g, c.b, c.a}) Put(vertices, channel);
         }
         if (const auto* mesh = dynamic_cast<const KMesh*>(cloud)) {

@@ -3,7 +3,12 @@
 #include <cmath>
 #include <vector>
 
+#include "standins/kscene/Access.h"
+
+
 namespace draftlift_tool {
+
+using standin::kscene::Access;
 namespace {
 
 constexpr double kArrowLength = 9;
@@ -41,8 +46,8 @@ void Arrowhead(Pen& pen, Point tip, Point unit) {
 // The targets that have a place on the page.
 std::vector<Point> PlacedTargets(const KMBDBase& annotation, const Projection& projection) {
     std::vector<Point> targets;
-    for (const auto& target : annotation.Targets()) {
-        if (const auto at = projection.Place(target->targetPoint)) targets.push_back(*at);
+    for (const auto& target : Access::Targets(annotation)) {
+        if (const auto at = projection.Place(Access::TargetPoint(*target))) targets.push_back(*at);
     }
     return targets;
 }
@@ -91,7 +96,7 @@ void DrawDimensionLine(Pen& pen, const DimensionLine& line) {
 }  // namespace
 
 Point AnchorOf(const KMBDBase& annotation, const Projection& projection) {
-    return projection.Place(annotation.GetAnchorPoint()).value_or(projection.Corner());
+    return projection.Place(Access::AnchorPoint(annotation)).value_or(projection.Corner());
 }
 
 std::optional<DimensionLine> DimensionLineOf(const KMBDBase& annotation, const Projection& projection) {
@@ -119,8 +124,8 @@ Point ValueCorner(const DimensionLine& line, double width, double height) {
 }
 
 void DrawAttachments(Pen& pen, const KMBDBase& annotation, const Projection& projection, const Placed& placed) {
-    for (const KWitnessSegment& segment : annotation.WitnessSegments()) {
-        const auto start = projection.Place(segment.start), end = projection.Place(segment.end);
+    for (const auto& [from, to] : Access::WitnessSegments(annotation)) {
+        const auto start = projection.Place(from), end = projection.Place(to);
         if (start && end) pen.Polyline({*start, *end}, false, Ink::Witness);
     }
     std::vector<Point> targets = PlacedTargets(annotation, projection);

@@ -6,9 +6,12 @@
 #include <string_view>
 #include <typeinfo>
 
+#include "standins/kscene/Access.h"
 #include "tools/svg/SvgText.h"
 
 namespace draftlift_tool {
+
+using standin::kscene::Access;
 namespace {
 
 constexpr double kRow = 24;        // a frame row, a datum box
@@ -80,12 +83,12 @@ private:
 class FrameTable final : public FigurePart {
 public:
     explicit FrameTable(const KMBDBase& frame) {
-        m_groups.reserve(frame.SubFrames().size());
-        for (const auto& subFrame : frame.SubFrames()) {
+        m_groups.reserve(Access::SubFrames(frame).size());
+        for (const auto& subFrame : Access::SubFrames(frame)) {
             Group group{Label(subFrame->symbolText, Font::Body), {}};
-            group.rows.reserve(subFrame->controls.size());
+            group.rows.reserve(Access::Controls(*subFrame).size());
             m_symbolWidth = std::max(m_symbolWidth, CompartmentWidth(group.symbol));
-            for (const auto& control : subFrame->controls) group.rows.push_back(RowOf(*control));
+            for (const auto& control : Access::Controls(*subFrame)) group.rows.push_back(RowOf(*control));
             m_groups.push_back(std::move(group));
         }
         if (frame.datumLabel.enabled) m_datumLabel = std::make_unique<DatumBox>(frame.datumLabel.text);
@@ -339,7 +342,7 @@ Figure::Figure(const KMBDBase& annotation) {
     Add(LinesOf({&annotation.text1, &annotation.text5}));
     switch (kind) {
         case FigureKind::Frame:
-            if (!annotation.SubFrames().empty()) {
+            if (!Access::SubFrames(annotation).empty()) {
                 Add(std::make_unique<FrameTable>(annotation), true);
             } else if (annotation.datumLabel.enabled) {
                 Add(std::make_unique<DatumBox>(annotation.datumLabel.text), true);

@@ -4,9 +4,12 @@
 #include <cmath>
 #include <tuple>
 
+#include "standins/kscene/Access.h"
 #include "tools/svg/SvgFigures.h"
 
 namespace draftlift_tool {
+
+using standin::kscene::Access;
 namespace {
 
 constexpr double kGap = 6;                   // between figures stacked on one another
@@ -43,8 +46,8 @@ Wish WishOf(const KMBDBase& annotation, const Projection& projection) {
     wish.anchor = AnchorOf(annotation, projection);
     Point sum;
     std::size_t count = 0;
-    for (const auto& target : annotation.Targets()) {
-        if (const auto at = projection.Place(target->targetPoint)) {
+    for (const auto& target : Access::Targets(annotation)) {
+        if (const auto at = projection.Place(Access::TargetPoint(*target))) {
             sum = {sum.x + at->x, sum.y + at->y};
             ++count;
         }
@@ -64,8 +67,8 @@ Wish WishOf(const KMBDBase& annotation, const Projection& projection) {
 // The targets of each annotation on the page.
 std::vector<Point> TargetsOf(const KMBDBase& annotation, const Projection& projection) {
     std::vector<Point> targets;
-    for (const auto& target : annotation.Targets()) {
-        if (const auto at = projection.Place(target->targetPoint)) targets.push_back(*at);
+    for (const auto& target : Access::Targets(annotation)) {
+        if (const auto at = projection.Place(Access::TargetPoint(*target))) targets.push_back(*at);
     }
     return targets;
 }

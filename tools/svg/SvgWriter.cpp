@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <list>
 #include <sstream>
 #include <utility>
 #include <vector>
 
 #include "host/kscene/KMBD.h"
+#include "standins/kscene/Access.h"
 #include "tools/svg/SvgAttachments.h"
 #include "tools/svg/SvgFigures.h"
 #include "tools/svg/SvgLayout.h"
@@ -16,6 +18,8 @@
 #include "tools/svg/SvgText.h"
 
 namespace draftlift_tool {
+
+using standin::kscene::Access;
 namespace {
 
 constexpr double kBaseSpan = 900;  // page units a small part's scene spans
@@ -36,11 +40,12 @@ constexpr char kStyle[] =
     ".text{font-size:14px}.caption{font-size:11px;fill:#555}"
     "</style>\n";
 
-std::vector<const KMBDBase*> Annotations(const KScene& scene, std::vector<boost::shared_ptr<KObject>>& held) {
+// The scene's annotations in the order it took them; `held` keeps them.
+std::vector<const KMBDBase*> Annotations(const KScene& scene, std::list<boost::shared_ptr<KObject>>& held) {
     scene.GetAllObjectsOfType(held, is_kind_of<KMBDBase>());
     std::vector<const KMBDBase*> annotations;
     annotations.reserve(held.size());
-    for (const auto& object : held) annotations.push_back(dynamic_cast<const KMBDBase*>(object.get()));
+    for (const auto& object : held) annotations.push_back(static_cast<const KMBDBase*>(object.get()));
     return annotations;
 }
 
@@ -48,11 +53,11 @@ std::vector<const KMBDBase*> Annotations(const KScene& scene, std::vector<boost:
 Projection Fit(const std::vector<const KMBDBase*>& annotations) {
     SceneExtent extent;
     for (const KMBDBase* annotation : annotations) {
-        extent.Add(annotation->GetAnchorPoint());
-        for (const auto& target : annotation->Targets()) extent.Add(target->targetPoint);
-        for (const KWitnessSegment& segment : annotation->WitnessSegments()) {
-            extent.Add(segment.start);
-            extent.Add(segment.end);
+        extent.Add(Access::AnchorPoint(*annotation));
+        for (const auto& target : Access::Targets(*annotation)) extent.Add(Access::TargetPoint(*target));
+        for (const auto& [start, end] : Access::WitnessSegments(*annotation)) {
+            extent.Add(start);
+            extent.Add(end);
         }
     }
     return extent.Fitted(kBaseSpan * std::max(1.0, std::sqrt(annotations.size() / kSpanPer)));
@@ -89,7 +94,7 @@ std::string Head(const Box& canvas) {
 }  // namespace
 
 PageSize WriteSceneSvg(const KScene& scene, std::ostream& out) {
-    std::vector<boost::shared_ptr<KObject>> held;
+    std::list<boost::shared_ptr<KObject>> held;
     const std::vector<const KMBDBase*> annotations = Annotations(scene, held);
     const Projection projection = Fit(annotations);
     const std::vector<Placed> placed = PlaceFigures(annotations, projection);

@@ -3,10 +3,14 @@
 #include <cstdint>
 #include <set>
 
+#include "standins/kscene/Access.h"
 #include "tests/sdk/annotation/AnnotationFixture.h"
+#include "tests/support/WideText.h"
 
 namespace annotation_tests {
 namespace {
+
+using standin::kscene::Access;
 
 using Balloons = AnnotationTest;
 
@@ -49,11 +53,11 @@ TEST_F(Balloons, SubBalloonRowsRunFromZeroToCountMinusOne) {
         std::set<std::uint64_t> made;
         for (const std::int32_t row : {-1, 0, c.rows - 1, c.rows, c.rows + 1, INT32_MAX, INT32_MIN}) {
             const bool isRow = row >= 0 && row < c.rows;
-            const std::size_t before = As(c.annotation).SubBalloons().size();
+            const std::size_t before = Access::SubBalloons(As(c.annotation)).size();
             const KSDKHandle balloon = KSDKCreateSubBalloon(c.annotation, row, nullptr);
             EXPECT_EQ(balloon != nullptr, isRow) << "row " << row << " of " << c.rows;
             if (!isRow) {
-                EXPECT_EQ(As(c.annotation).SubBalloons().size(), before) << "row " << row;
+                EXPECT_EQ(Access::SubBalloons(As(c.annotation)).size(), before) << "row " << row;
                 continue;
             }
             made.insert(static_cast<std::uint64_t>(row));
@@ -74,12 +78,12 @@ TEST_F(Balloons, TextsAreTakenOnlyWhenGiven) {
     const KSDKHandle datum = Create(KSDK_MBD_DATUM);
     const KSDKHandle plain = KSDKCreateMainBalloon(datum, nullptr);
     ASSERT_NE(plain, nullptr);
-    EXPECT_EQ(As(datum).MainBalloon().get(), plain);
+    EXPECT_EQ(Access::MainBalloon(As(datum)).get(), plain);
     EXPECT_EQ(BalloonAt(plain).text, KMBDBalloon().text);
     KSDKMbdBalloonData data = InitFilled(KSDKInitMbdBalloonData);
     const KSDKHandle empty = KSDKCreateMainBalloon(datum, &data);
     EXPECT_EQ(BalloonAt(empty).text, KMBDBalloon().text);
-    EXPECT_EQ(As(datum).MainBalloon().get(), empty);
+    EXPECT_EQ(Access::MainBalloon(As(datum)).get(), empty);
 
     const std::string text = WithSymbol(KMBDBase::Symbol20, "12");
     data.text = text.c_str();

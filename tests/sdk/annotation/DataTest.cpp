@@ -2,10 +2,14 @@
 // options, datum and dimension texts.
 #include <tuple>
 
+#include "standins/kscene/Access.h"
 #include "tests/sdk/annotation/AnnotationFixture.h"
+#include "tests/support/WideText.h"
 
 namespace annotation_tests {
 namespace {
+
+using standin::kscene::Access;
 
 using Data = AnnotationTest;
 
@@ -59,7 +63,7 @@ TEST_F(Data, CommonDataSetsAnchorAndNameAndADatumsLabel) {
             const KMBDBase& object = As(handle);
             EXPECT_EQ(object.GetName(), step.storedName);
             EXPECT_FALSE(object.showName);
-            EXPECT_TRUE(Is(object.GetAnchorPoint(), step.anchor.x, step.anchor.y, step.anchor.z));
+            EXPECT_TRUE(Is(Access::AnchorPoint(object), step.anchor.x, step.anchor.y, step.anchor.z));
             EXPECT_EQ(object.datumLabel.enabled, labelled) << "only datums show their name as label";
             if (labelled) {
                 EXPECT_EQ(object.datumLabel.text, step.label);

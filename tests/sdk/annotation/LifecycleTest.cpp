@@ -64,6 +64,10 @@ TEST_F(Lifecycle, FinishNotifiesHeldAnnotationsAndAlwaysSetsTheUndoPoint) {
     standin::kscene::SetScenePresent(false);
     KSDKFinishMbd(frame);
     EXPECT_EQ(Undo().size(), 3u) << "nor does a missing scene";
+    standin::kscene::SetScenePresent(true);
+    standin::kscene::FailListing(true);
+    KSDKFinishMbd(frame);
+    EXPECT_EQ(Undo().size(), 3u) << "nor a listing that fails";
     EXPECT_EQ(Notices(frame), 2);
 }
 

@@ -2,10 +2,14 @@
 #include <array>
 #include <tuple>
 
+#include "standins/kscene/Access.h"
 #include "tests/sdk/annotation/AnnotationFixture.h"
+#include "tests/support/WideText.h"
 
 namespace annotation_tests {
 namespace {
+
+using standin::kscene::Access;
 
 using Parts = AnnotationTest;
 
@@ -19,13 +23,13 @@ TEST_F(Parts, EveryKindTakesTargetsSubFramesAndControlsInOrder) {
         const KSDKHandle controls[] = {KSDKAddControlToFrame(frames[0]), KSDKAddControlToFrame(frames[1]),
                                        KSDKAddControlToFrame(frames[1])};
         const KMBDBase& object = As(handle);
-        ASSERT_TRUE(object.Targets().size() == 2 && object.SubFrames().size() == 2) << kind;
-        EXPECT_TRUE(object.Targets()[0].get() == targets[0] && object.Targets()[1].get() == targets[1]) << kind;
-        const auto& f = object.SubFrames();
+        ASSERT_TRUE(Access::Targets(object).size() == 2 && Access::SubFrames(object).size() == 2) << kind;
+        EXPECT_TRUE(Access::Targets(object)[0].get() == targets[0] && Access::Targets(object)[1].get() == targets[1]) << kind;
+        const auto& f = Access::SubFrames(object);
         EXPECT_TRUE(f[0].get() == frames[0] && f[1].get() == frames[1]) << kind;
-        ASSERT_TRUE(f[0]->controls.size() == 1 && f[1]->controls.size() == 2) << kind;
-        EXPECT_TRUE(f[0]->controls[0].get() == controls[0] && f[1]->controls[0].get() == controls[1] &&
-                    f[1]->controls[1].get() == controls[2])
+        ASSERT_TRUE(Access::Controls(*f[0]).size() == 1 && Access::Controls(*f[1]).size() == 2) << kind;
+        EXPECT_TRUE(Access::Controls(*f[0])[0].get() == controls[0] && Access::Controls(*f[1])[0].get() == controls[1] &&
+                    Access::Controls(*f[1])[1].get() == controls[2])
             << kind;
     }
 }
@@ -56,13 +60,13 @@ TEST_F(Parts, TargetRecordsFollowTheIdRules) {
         KMBDTarget& target = *static_cast<KMBDTarget*>(KSDKAddTarget(frame));
         // Option, point and ids left by an earlier record.
         target.targetOption = c.option == 0;
-        target.targetPoint = {7, 7, 7};
+        target.SetTargetPoint(KPt3<double>{7, 7, 7});
         std::tie(target.targetId1, target.targetId2, target.targetId3, target.targetId4) = std::tuple(10, 20, 30, 40);
         const KSDKTargetPtData data = {c.option, c.point, c.given[0], c.given[1], c.given[2], c.given[3]};
         KSDKSetTargetPtData(&target, &data);
         EXPECT_EQ((Ids{target.targetId1, target.targetId2, target.targetId3, target.targetId4}), c.expected);
         EXPECT_EQ(target.targetOption, c.option != 0);
-        EXPECT_TRUE(Is(target.targetPoint, c.point.x, c.point.y, c.point.z));
+        EXPECT_TRUE(Is(Access::TargetPoint(target), c.point.x, c.point.y, c.point.z));
     }
 }
 
@@ -104,15 +108,15 @@ TEST_F(Parts, WitnessSegmentsAccumulateUntilDeleted) {
     const KSDKWitnessSegment second = {{7, 8, 9}, {10, 11, 12}};
     KSDKAddWitnessSegment(dimension, &first);
     KSDKAddWitnessSegment(dimension, &second);
-    const auto& segments = As(dimension).WitnessSegments();
+    const auto& segments = Access::WitnessSegments(As(dimension));
     ASSERT_EQ(segments.size(), 2u);
-    EXPECT_TRUE(Is(segments[0].start, 1, 2, 3) && Is(segments[0].end, 4, 5, 6));
-    EXPECT_TRUE(Is(segments[1].start, 7, 8, 9) && Is(segments[1].end, 10, 11, 12));
+    EXPECT_TRUE(Is(segments[0].first, 1, 2, 3) && Is(segments[0].second, 4, 5, 6));
+    EXPECT_TRUE(Is(segments[1].first, 7, 8, 9) && Is(segments[1].second, 10, 11, 12));
     KSDKDeleteWitnessLines(dimension);
     EXPECT_TRUE(segments.empty());
     KSDKAddWitnessSegment(dimension, &second);
     ASSERT_EQ(segments.size(), 1u);
-    EXPECT_EQ(segments[0].start.x, 7);
+    EXPECT_EQ(segments[0].first.x, 7);
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
-// Every function that takes an annotation handle, given each kind of handle
-// it must refuse: it returns its failure value, throws nothing and leaves the
-// whole scene as it was. The same call with an accepted handle does change
+// Every function that takes an annotation handle, given each kind of object
+// handle it must refuse: it returns its failure value, throws nothing and
+// leaves the whole scene as it was. (The handles of an annotation's parts and
+// of groups name no object of the scene library, so no type test can be made
+// on them; they are never given where an annotation is expected.) The same call with an accepted handle does change
 // something, so that a refusal is not mistaken for a call that does nothing.
 // Both hold whether or not the scene library reports a scene: the handle's
 // own run-time type decides, not a lookup in the scene.
@@ -18,17 +20,16 @@
 namespace annotation_tests {
 namespace {
 
-enum class Role { Null, Target, SubFrame, Control, Balloon, NamedView, Group, Cloud, Frame, Datum, Note, Dimension };
+enum class Role { Null, Target, Control, Balloon, NamedView, Cloud, Frame, Datum, Note, Dimension };
 
 const char* NameOf(Role role) {
-    static const char* const kNames[] = {"null",  "target", "sub-frame", "control", "balloon", "named view",
-                                         "group", "cloud",  "frame",     "datum",   "note",    "dimension"};
+    static const char* const kNames[] = {"null",  "target", "control", "balloon", "named view",
+                                         "cloud", "frame",  "datum",   "note",    "dimension"};
     return kNames[static_cast<int>(role)];
 }
 
 // Handles that are never an annotation.
-const std::vector<Role> kNoAnnotation = {Role::Null,      Role::Target, Role::SubFrame, Role::Control,
-                                         Role::Balloon,   Role::NamedView, Role::Group, Role::Cloud};
+const std::vector<Role> kNoAnnotation = {Role::Null, Role::Target, Role::NamedView, Role::Cloud};
 
 struct Call {
     const char* name;
@@ -87,9 +88,8 @@ protected:
         const KSDKHandle balloon = KSDKCreateSubBalloon(frame, 0, nullptr);
         const KSDKHandle note = Create(KSDK_MBD_NOTE);
         m_cloud = KSDKCreateCloud();
-        m_handles = {{Role::Null, nullptr}, {Role::Target, KSDKAddTarget(frame)}, {Role::SubFrame, subFrame},
-                     {Role::Control, control}, {Role::Balloon, balloon}, {Role::NamedView, KSDKCreateNamedView()},
-                     {Role::Group, KSDKCreateGroup(&note, 1, nullptr)}, {Role::Cloud, m_cloud},
+        m_handles = {{Role::Null, nullptr}, {Role::Target, KSDKAddTarget(frame)}, {Role::Control, control},
+                     {Role::Balloon, balloon}, {Role::NamedView, KSDKCreateNamedView()}, {Role::Cloud, m_cloud},
                      {Role::Frame, frame}, {Role::Datum, Create(KSDK_MBD_DATUM)}, {Role::Note, note},
                      {Role::Dimension, Create(KSDK_MBD_ANGLE_DIMENSION)}};
         for (const auto& [role, handle] : m_handles) {

@@ -1,5 +1,6 @@
 // The cloud and mesh builder through the exported functions: record
 // defaults, failures, the finish and discard rules, transforms and colours.
+#include <array>
 #include <limits>
 #include <utility>
 #include <vector>
@@ -10,13 +11,18 @@
 #include "draftlift/draftlift.h"
 #include "host/kscene/KCloud.h"
 #include "host/kscene/KMBD.h"
+#include "standins/kscene/Access.h"
 #include "standins/kscene/KOctree.h"
-#include "standins/kscene/SceneJson.h"
 #include "standins/kscene/KSceneStandIn.h"
+#include "standins/kscene/SceneJson.h"
 #include "tests/support/FilledRecords.h"
 #include "tests/support/StandIns.h"
+#include "tests/support/WideText.h"
 
 namespace {
+
+using standin::kscene::Access;
+using standin::kscene::kNoNeighbor;
 
 using testing_support::InitFilled;
 using testing_support::Untouched;
@@ -129,12 +135,12 @@ TEST_F(MeshBuilder, VerticesCarryTheirAttributesOrDefaults) {
     ASSERT_EQ(KSDKSetVertices(cloud, &full), 0);
     const KCloud& c = CloudAt(cloud);
     ASSERT_EQ(c.NumPoints(), 4u);
-    const KVertex first = c.Vertex(1);
+    const KVertex first = Access::Vertex(c, 1);
     EXPECT_TRUE(first.position.x == 4 && first.position.y == 5 && first.position.z == 6);
     EXPECT_TRUE(first.normal.x == 0 && first.normal.y == 0 && first.normal.z == 1);
     EXPECT_TRUE(first.scalar == 1.0 && first.scalarAux == 0.0);
     EXPECT_TRUE(first.color.r == 255 && first.color.g == 255 && first.color.b == 255 && first.color.a == 255);
-    const KVertex third = c.Vertex(2);
+    const KVertex third = Access::Vertex(c, 2);
     EXPECT_TRUE(third.normal.x == 0 && third.normal.y == 1 && third.scalar == 7.5 && third.color.g == 127);
     EXPECT_TRUE(c.hasVertexColors);
     EXPECT_EQ(KSDKDiscardObject(cloud), 0);
@@ -168,7 +174,7 @@ TEST_F(MeshBuilder, EveryColourComponentBecomesADefinedByte) {
     const KSDKHandle cloud = KSDKCreateCloud();
     ASSERT_EQ(KSDKSetVertices(cloud, &data), 0);
     for (std::size_t i = 0; i < cases.size(); ++i) {
-        const KColor color = CloudAt(cloud).VertexColor(i);
+        const KColor color = Access::VertexColors(CloudAt(cloud))[i];
         EXPECT_EQ(int(color.r), int(cases[i].second)) << cases[i].first;
         EXPECT_TRUE(color.g == 255 && color.b == 127 && color.a == color.r) << cases[i].first;
     }
@@ -208,7 +214,7 @@ TEST_F(MeshBuilder, TransformReachesTheSceneTransposed) {
     // Replaced, not composed.
     KSDKInitTransform(&transform);
     ASSERT_EQ(KSDKSetLocalTransform(mesh, &transform), 0);
-    EXPECT_EQ(MeshAt(mesh).GetTransfo().m, KMatrix4<double>().m);
+    EXPECT_EQ(MeshAt(mesh).GetTransfo().m, (std::array<double, 16>{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1}));
     EXPECT_EQ(KSDKDiscardObject(mesh), 0);
 }
 
@@ -222,9 +228,9 @@ TEST_F(MeshBuilder, FinishPreparesOnceAndHandsTheObjectToTheScene) {
     ASSERT_TRUE(Held(mesh));
     EXPECT_EQ(Notices(mesh), 0);
     const KMesh& m = MeshAt(mesh);
-    EXPECT_FALSE(m.IsInitialized());
-    ASSERT_NE(m.Octree(), nullptr);
-    EXPECT_EQ(m.Octree()->Size(), 3u);
+    EXPECT_FALSE(Access::IsInitialized(m));
+    ASSERT_NE(Access::Octree(m), nullptr);
+    EXPECT_EQ(Access::Octree(m)->Size(), 3u);
     // The triangle's normal was computed: it faces +z whatever was given.
     EXPECT_EQ(m.Face(0).normal.z, 1.0);
     EXPECT_EQ(m.Face(0).neighbors[0], kNoNeighbor);
@@ -237,7 +243,7 @@ TEST_F(MeshBuilder, FinishPreparesOnceAndHandsTheObjectToTheScene) {
     ASSERT_EQ(KSDKFinishObject(mesh), 0);
     EXPECT_EQ(Notices(mesh), 3);
     EXPECT_EQ(m.Face(0).neighbors[1], kNoNeighbor);
-    EXPECT_EQ(m.Octree()->Size(), 3u);
+    EXPECT_EQ(Access::Octree(m)->Size(), 3u);
     // A finished object cannot be discarded.
     EXPECT_EQ(KSDKDiscardObject(mesh), -1);
     EXPECT_TRUE(Held(mesh));
@@ -248,13 +254,13 @@ TEST_F(MeshBuilder, FinishInitializesACloudOnly) {
     const KSDKHandle cloud = KSDKCreateCloud();
     ASSERT_EQ(AddVertices(cloud, {0, 0, 0, 2, 2, 2}), 0);
     ASSERT_EQ(KSDKFinishObject(cloud), 0);
-    EXPECT_TRUE(CloudAt(cloud).IsInitialized());
+    EXPECT_TRUE(Access::IsInitialized(CloudAt(cloud)));
     EXPECT_EQ(CloudAt(cloud).BBox().max.y, 2.0);
     EXPECT_TRUE(Entries().at(0).saved);
     // An empty mesh finishes too: there is nothing to index.
     const KSDKHandle empty = KSDKCreateMesh();
     ASSERT_EQ(KSDKFinishObject(empty), 0);
-    EXPECT_EQ(MeshAt(empty).Octree(), nullptr);
+    EXPECT_EQ(Access::Octree(MeshAt(empty)), nullptr);
     EXPECT_EQ(Entries().size(), 2u);
 }
 

@@ -7,16 +7,20 @@
 #include <gtest/gtest.h>
 
 #include "host/kscene/KCloud.h"
+#include "standins/kscene/Access.h"
+#include "standins/kscene/KSceneStandIn.h"
 #include "standins/kscene/KOctree.h"
 
 namespace {
+
+using standin::kscene::Access;
+using standin::kscene::kNoNeighbor;
 
 using Point = KPt3<double>;
 
 void AddPoints(KMesh& mesh, const std::vector<Point>& points, const Point& normal = {0, 0, 1}) {
     mesh.PrepareForCloudAdd(points.size());
-    KVertex vertex;
-    vertex.normal = normal;
+    KVertex vertex{{0, 0, 0}, normal, 1.0, 0.0, {255, 255, 255, 255}};
     for (const Point& p : points) {
         vertex.position = p;
         mesh.AddPoint(vertex);
@@ -24,7 +28,7 @@ void AddPoints(KMesh& mesh, const std::vector<Point>& points, const Point& norma
 }
 
 void AddTriangles(KMesh& mesh, const std::vector<std::array<std::uint32_t, 3>>& triangles) {
-    KTriangle triangle;
+    KTriangle triangle{{0, 0, 0}, {kNoNeighbor, kNoNeighbor, kNoNeighbor}, {0, 0, 1}};
     for (const auto& t : triangles) {
         triangle.vertices = t;
         mesh.AddTriangle(triangle);
@@ -77,7 +81,7 @@ TEST(MeshStandIn, WeightedNormalsOfASplitCubePointOutward) {
         AddPoints(cube, points);
         AddTriangles(cube, triangles);
         ASSERT_TRUE(cube.ComputeVertexNormals(angleWeighted));
-        for (std::size_t i = 0; i < points.size(); ++i) ExpectUnitTowards(cube.Normal(i), points[i]);
+        for (std::size_t i = 0; i < points.size(); ++i) ExpectUnitTowards(Access::Normals(cube)[i], points[i]);
         ExpectUnitTowards(cube.Face(0).normal, {0, 0, -1});
         ExpectUnitTowards(cube.Face(triangles.size() - 1).normal, {1, 0, 0});
     }
@@ -150,9 +154,9 @@ TEST(MeshStandIn, NormalsWhereFacesCancelOrDegenerate) {
     AddTriangles(sheet, {{0, 1, 2}, {0, 2, 1}, {0, 0, 1}});
     ASSERT_TRUE(sheet.ComputeVertexNormals(false));
     for (std::size_t i = 0; i < 3; ++i) {
-        EXPECT_TRUE(sheet.Normal(i).x == 0.0 && sheet.Normal(i).y == 0.0 && sheet.Normal(i).z == 0.0) << i;
+        EXPECT_TRUE(Access::Normals(sheet)[i].x == 0.0 && Access::Normals(sheet)[i].y == 0.0 && Access::Normals(sheet)[i].z == 0.0) << i;
     }
-    EXPECT_TRUE(sheet.Normal(3).z == 1.0 && sheet.Face(2).normal.z == 1.0);
+    EXPECT_TRUE(Access::Normals(sheet)[3].z == 1.0 && sheet.Face(2).normal.z == 1.0);
     KMesh empty;
     EXPECT_FALSE(empty.ComputeVertexNormals(false) || empty.InitOctree());
 }

@@ -8,11 +8,15 @@
 
 #include "host/kscene/KMBD.h"
 #include "host/kscene/KObjectTree.h"
+#include "standins/kscene/Access.h"
 #include "standins/orvanta/OrvantaStandIn.h"
 #include "tests/sdk/view/ViewFixture.h"
+#include "tests/support/WideText.h"
 
 namespace view_tests {
 namespace {
+
+using standin::kscene::Access;
 
 class Groups : public ViewTest {
 protected:
@@ -25,7 +29,7 @@ protected:
     static KObjectTreeNode& GroupAt(KSDKHandle handle) { return *static_cast<KObjectTreeNode*>(handle); }
     static std::set<const KObjectTreeNode*> MembersOf(KSDKHandle handle) {
         std::set<const KObjectTreeNode*> members;
-        for (const auto& child : GroupAt(handle).children) members.insert(child.get());
+        for (const auto& child : Access::Children(GroupAt(handle))) members.insert(child.get());
         return members;
     }
 };
@@ -37,29 +41,29 @@ TEST_F(Groups, NothingToGroupMakesNoGroup) {
     for (const std::int32_t count : {0, -3, 2}) EXPECT_EQ(KSDKCreateGroup(handles, count, "G"), nullptr) << count;
     standin::kscene::SetScenePresent(false);
     EXPECT_EQ(KSDKCreateGroup(handles + 2, 1, nullptr), nullptr);
-    EXPECT_EQ(Tree().Root()->children.size(), 1u) << "only the datum's node";
+    EXPECT_EQ(Access::Children(*Access::Root(Tree())).size(), 1u) << "only the datum's node";
 }
 
 TEST_F(Groups, ObjectsNodesAndGroupsJoinOnce) {
     const auto datum = Add<KMBDDatum>();
     const auto note = Add<KMBDNote>();
     const auto view = standin::kscene::Scene().GetObjectPtr(KSDKCreateNamedView());
-    Tree().AddNodeForObject(note);  // a second node showing the note
+    Access::AddNodeForObject(Tree(), note);  // a second node showing the note
     const KSDKHandle handles[] = {datum.get(), const_cast<KObjectTreeNode*>(NodeOf(datum)), note.get(),
                                   datum.get(), view.get()};
     const KSDKHandle inner = KSDKCreateGroup(handles, 5, nullptr);
     ASSERT_NE(inner, nullptr);
-    EXPECT_TRUE(GroupAt(inner).isGroup);
+    EXPECT_TRUE(Access::IsGroup(GroupAt(inner)));
     EXPECT_EQ(MembersOf(inner), (std::set<const KObjectTreeNode*>{NodeOf(datum), NodeOf(note, 0),
                                                                   NodeOf(note, 1), NodeOf(view)}));
-    EXPECT_TRUE(GroupAt(inner).GetName().empty());
-    EXPECT_EQ(Tree().ModifiedCount(&GroupAt(inner)), 0) << "no name, no notice";
+    EXPECT_TRUE(Access::Name(GroupAt(inner)).empty());
+    EXPECT_EQ(Access::ModifiedCount(Tree(), &GroupAt(inner)), 0) << "no name, no notice";
 
     const auto later = Add<KMBDNote>();
     const KSDKHandle second[] = {inner, later.get()};
     const KSDKHandle outer = KSDKCreateGroup(second, 2, "outer");
     EXPECT_EQ(MembersOf(outer), (std::set<const KObjectTreeNode*>{&GroupAt(inner), NodeOf(later)}));
-    EXPECT_EQ(GroupAt(inner).parent, &GroupAt(outer));
+    EXPECT_EQ(Access::Parent(GroupAt(inner)), &GroupAt(outer));
 }
 
 TEST_F(Groups, NamesUseTheSymbolTextAndAreAnnounced) {
@@ -68,23 +72,23 @@ TEST_F(Groups, NamesUseTheSymbolTextAndAreAnnounced) {
     // The first symbol's character, which the ANSI code page would read as a euro sign.
     const std::string name = std::string("Flat ") + KMBDBase::GetNonUnicodeSymbol(KMBDBase::Symbol6);
     const KSDKHandle group = KSDKCreateGroup(handles, 1, name.c_str());
-    EXPECT_EQ(GroupAt(group).GetName(), KTextObject::ConvertMBDsymbolText(name));
-    EXPECT_NE(GroupAt(group).GetName(), u"Flat \u20ac"_w);
-    EXPECT_EQ(Tree().ModifiedCount(&GroupAt(group)), 1);
+    EXPECT_EQ(Access::Name(GroupAt(group)), KTextObject::ConvertMBDsymbolText(name));
+    EXPECT_NE(Access::Name(GroupAt(group)), u"Flat \u20ac"_w);
+    EXPECT_EQ(Access::ModifiedCount(Tree(), &GroupAt(group)), 1);
 
     KObjectTreeNode loose;
     for (const KSDKHandle bad : {KSDKHandle{}, KSDKHandle{&loose}, KSDKHandle{datum.get()}}) {
         KSDKSetGroupName(bad, "X");
     }
     KSDKSetGroupName(group, nullptr);
-    EXPECT_EQ(GroupAt(group).GetName(), KTextObject::ConvertMBDsymbolText(name));
-    EXPECT_TRUE(loose.GetName().empty());
+    EXPECT_EQ(Access::Name(GroupAt(group)), KTextObject::ConvertMBDsymbolText(name));
+    EXPECT_TRUE(Access::Name(loose).empty());
     KSDKSetGroupName(group, "Renamed");
     KSDKSetGroupName(const_cast<KObjectTreeNode*>(NodeOf(datum)), "Datum A");  // any node
-    EXPECT_EQ(GroupAt(group).GetName(), u"Renamed"_w);
-    EXPECT_EQ(NodeOf(datum)->GetName(), u"Datum A"_w);
-    EXPECT_EQ(Tree().ModifiedCount(&GroupAt(group)), 2);
-    EXPECT_EQ(Tree().ModifiedCount(NodeOf(datum)), 1);
+    EXPECT_EQ(Access::Name(GroupAt(group)), u"Renamed"_w);
+    EXPECT_EQ(Access::Name(*NodeOf(datum)), u"Datum A"_w);
+    EXPECT_EQ(Access::ModifiedCount(Tree(), &GroupAt(group)), 2);
+    EXPECT_EQ(Access::ModifiedCount(Tree(), NodeOf(datum)), 1);
 }
 
 using TabState = testing_support::FreshHost;

@@ -3,11 +3,15 @@
 
 #include "host/kscene/KMBD.h"
 #include "host/kscene/KObjectTree.h"
+#include "standins/kscene/Access.h"
 #include "tests/sdk/view/ViewFixture.h"
 #include "tests/support/FilledRecords.h"
+#include "tests/support/WideText.h"
 
 namespace view_tests {
 namespace {
+
+using standin::kscene::Access;
 
 using NamedView = ViewTest;
 using testing_support::InitFilled;
@@ -37,6 +41,12 @@ TEST_F(NamedView, CreatedSavedAndUnannouncedUntilFinished) {
     EXPECT_EQ(KSDKCreateNamedView(), nullptr);
     EXPECT_EQ(Undo().size(), 4u);
     EXPECT_EQ(entries.size(), 2u);
+    // A listing that fails ends the finish before its undo point.
+    standin::kscene::SetScenePresent(true);
+    standin::kscene::FailListing(true);
+    KSDKFinishNamedView(view);
+    EXPECT_EQ(Undo().size(), 4u);
+    EXPECT_EQ(Notices(view), 2);
 }
 
 TEST_F(NamedView, InitWritesTheDefaultsAndLeavesTheGapsAlone) {
@@ -60,16 +70,16 @@ TEST_F(NamedView, OrientationAndNameAreAppliedAsGiven) {
     KSDKSetNamedViewData(handle, &data);
     EXPECT_EQ(view.GetName(), u"\u20ac caf\u00e9"_w);
     EXPECT_EQ(view.hasView, 7);
-    ASSERT_NE(view.View(), nullptr);
-    EXPECT_EQ(std::vector<double>(view.View()->matrix, view.View()->matrix + 16),
+    ASSERT_NE(Access::View(view), nullptr);
+    EXPECT_EQ(std::vector<double>(Access::View(view)->matrix, Access::View(view)->matrix + 16),
               (std::vector<double>{10, 11, 12, 0, 13, 14, 15, 0, 16, 17, 18, 0, 0, 0, 0, 1}));
-    EXPECT_TRUE(view.View()->param1 == -2.5 && view.View()->param2 == 0.0 && view.View()->param3 == 40.0);
+    EXPECT_TRUE(Access::View(view)->param1 == -2.5 && Access::View(view)->param2 == 0.0 && Access::View(view)->param3 == 40.0);
     // No orientation: the flag clears, the description stays; no name: it stays.
     data = Record();
     data.viewParam1 = 9.0;
     KSDKSetNamedViewData(handle, &data);
     EXPECT_EQ(view.hasView, 0);
-    EXPECT_EQ(view.View()->param1, -2.5);
+    EXPECT_EQ(Access::View(view)->param1, -2.5);
     EXPECT_EQ(view.GetName(), u"\u20ac caf\u00e9"_w);
     data.name = "";
     KSDKSetNamedViewData(handle, &data);
@@ -106,8 +116,8 @@ TEST_F(NamedView, ListsKeepDistinctSceneObjectsOnly) {
         const KSDKNamedViewData data = {nullptr, 0, 0, 0, 1, {1, 0, 0, 0, 1, 0, 0, 0, 1},
                                         c.shown, c.shownCount, c.hidden, c.hiddenCount};
         KSDKSetNamedViewData(handle, &data);
-        EXPECT_EQ(ViewAt(handle).SetVisibilityCalls(), c.handOvers);
-        EXPECT_EQ(PairsOf(ViewAt(handle).Visibility()), c.expected);
+        EXPECT_EQ(Access::SetVisibilityCalls(ViewAt(handle)), c.handOvers);
+        EXPECT_EQ(PairsOf(Access::Visibility(ViewAt(handle))), c.expected);
     }
     EXPECT_EQ(datum.use_count(), 2) << "the set must not keep objects alive";
 }
@@ -121,13 +131,13 @@ TEST_F(NamedView, BadHandlesRecordsOrSceneChangeNothingTheyShouldNot) {
     KSDKSetNamedViewData(handle, nullptr);
     KSDKSetNamedViewData(datum.get(), &data);  // an annotation is no named view
     EXPECT_TRUE(datum->GetName().empty());
-    EXPECT_EQ(ViewAt(handle).View(), nullptr);
+    EXPECT_EQ(Access::View(ViewAt(handle)), nullptr);
     // Without a scene the lists are skipped, the rest applied.
     standin::kscene::SetScenePresent(false);
     KSDKSetNamedViewData(handle, &data);
     EXPECT_EQ(ViewAt(handle).GetName(), u"Top"_w);
-    EXPECT_NE(ViewAt(handle).View(), nullptr);
-    EXPECT_EQ(ViewAt(handle).SetVisibilityCalls(), 0);
+    EXPECT_NE(Access::View(ViewAt(handle)), nullptr);
+    EXPECT_EQ(Access::SetVisibilityCalls(ViewAt(handle)), 0);
 }
 
 }  // namespace

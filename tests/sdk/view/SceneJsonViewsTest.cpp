@@ -5,6 +5,7 @@
 #include "standins/kscene/SceneJson.h"
 #include "standins/mastercam/HostStandIn.h"
 #include "tests/sdk/view/ViewFixture.h"
+#include "tests/support/WideText.h"
 
 namespace view_tests {
 namespace {

@@ -14,10 +14,13 @@
 
 #include "host/kscene/KMBD.h"
 #include "import/SymbolCodes.h"
+#include "standins/kscene/Access.h"
 #include "tools/cli/Session.h"
 #include "tools/svg/SvgSymbols.h"
 
 namespace {
+
+using standin::kscene::Access;
 
 using draftlift_tool::DrawnSymbol;
 using draftlift_tool::SymbolRole;
@@ -76,8 +79,8 @@ std::string Words(const WString& text, SymbolRole allowed) {
 // Each row of a frame: its characteristic, tolerance and datum references.
 std::vector<std::string> Rows(const KMBDBase& frame) {
     std::vector<std::string> rows;
-    for (const auto& subFrame : frame.SubFrames()) {
-        for (const auto& control : subFrame->controls) {
+    for (const auto& subFrame : Access::SubFrames(frame)) {
+        for (const auto& control : Access::Controls(*subFrame)) {
             std::string row = Words(subFrame->symbolText, SymbolRole::Characteristic) + " | " +
                               Words(control->toleranceText, SymbolRole::Modifier);
             for (const WString* datum : {&control->datumRef1Text, &control->datumRef2Text, &control->datumRef3Text}) {
@@ -111,7 +114,7 @@ TEST(SymbolTable, ReadsTheSampleFramesAsWritten) {
     for (const auto& object : frames) {
         const auto& frame = dynamic_cast<const KMBDTicket&>(*object);
         const WString name = frame.GetName();
-        if (!frame.SubFrames().empty()) read[std::string(name.begin(), name.end())] = Rows(frame);
+        if (!Access::SubFrames(frame).empty()) read[std::string(name.begin(), name.end())] = Rows(frame);
     }
     EXPECT_EQ(read, kFrames);
 }

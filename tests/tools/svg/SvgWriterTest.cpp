@@ -20,6 +20,7 @@
 #include "host/kscene/KScene.h"
 #include "standins/mastercam/PartFile.h"
 #include "tests/support/Platform.h"
+#include "tests/support/WideText.h"
 #include "tests/tools/cli/ToolProcess.h"
 #include "tools/cli/Session.h"
 #include "tools/svg/SvgText.h"

@@ -4,7 +4,7 @@
 #include <dlfcn.h>
 
 #include "shell/LibraryEntry.h"
-#include "shell/ResourceTable.h"
+#include "standins/windows/ResourceTable.h"
 
 namespace {
 
@@ -16,7 +16,7 @@ HINSTANCE ThisModule() {
 
 __attribute__((constructor)) void AttachLibrary() {
     const HINSTANCE module = ThisModule();
-    AfxRegisterModuleResources(module, DraftliftResources(), DraftliftResourceCount());
+    standin::windows::RegisterModuleResources(module, DraftliftResources(), DraftliftResourceCount());
     DllMain(module, DLL_PROCESS_ATTACH, nullptr);
 }
 

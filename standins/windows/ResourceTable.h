@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "host/Afx.h"
+#include "standins/windows/ModuleResources.h"
 
 namespace ResourceId {
 constexpr std::uint16_t AddinName = 1;
@@ -17,5 +17,5 @@ constexpr std::uint16_t LargePng = 18004;
 constexpr std::uint16_t Version = 1;
 }  // namespace ResourceId
 
-const ResourceEntry* DraftliftResources();
+const standin::windows::ResourceEntry* DraftliftResources();
 std::size_t DraftliftResourceCount();

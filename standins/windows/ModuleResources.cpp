@@ -3,8 +3,9 @@
 #include <map>
 #include <vector>
 
-#include "host/Afx.h"
+#include "standins/windows/ModuleResources.h"
 
+namespace standin::windows {
 namespace {
 
 std::map<HMODULE, std::vector<ResourceEntry>>& Tables() {
@@ -14,11 +15,11 @@ std::map<HMODULE, std::vector<ResourceEntry>>& Tables() {
 
 }  // namespace
 
-void AfxRegisterModuleResources(HMODULE module, const ResourceEntry* entries, std::size_t count) {
+void RegisterModuleResources(HMODULE module, const ResourceEntry* entries, std::size_t count) {
     Tables()[module].assign(entries, entries + count);
 }
 
-const ResourceEntry* AfxFindModuleResource(HMODULE module, ResourceType type, std::uint16_t id) {
+const ResourceEntry* FindModuleResource(HMODULE module, ResourceType type, std::uint16_t id) {
     const auto found = Tables().find(module);
     if (found == Tables().end()) return nullptr;
     for (const ResourceEntry& entry : found->second) {
@@ -26,3 +27,5 @@ const ResourceEntry* AfxFindModuleResource(HMODULE module, ResourceType type, st
     }
     return nullptr;
 }
+
+}  // namespace standin::windows

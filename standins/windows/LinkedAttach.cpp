@@ -1,9 +1,9 @@
-#include "shell/LinkedAttach.h"
+#include "standins/windows/LinkedAttach.h"
 
 #include "shell/LibraryEntry.h"
 
 #ifndef _WIN32
-#include "shell/ResourceTable.h"
+#include "standins/windows/ResourceTable.h"
 #endif
 
 namespace {
@@ -18,7 +18,7 @@ const char kModuleTag = 0;
 
 HINSTANCE LinkedModule() {
     const auto module = reinterpret_cast<HINSTANCE>(const_cast<char*>(&kModuleTag));
-    AfxRegisterModuleResources(module, DraftliftResources(), DraftliftResourceCount());
+    standin::windows::RegisterModuleResources(module, DraftliftResources(), DraftliftResourceCount());
     return module;
 }
 #endif
