@@ -1,10 +1,11 @@
 // The serialization singleton's lock-flag functions are part of the module's
 // exported surface although nothing here calls them. Boost defines them
-// inline (get_lock is always emitted); referring to the other three makes the
-// compiler emit them too, with the default visibility Boost gives them.
+// inline (get_lock is always emitted); referring to the other three from an
+// object of external linkage makes every compiler emit them too, with the
+// visibility or export Boost gives them.
 #include <boost/serialization/singleton.hpp>
 
-namespace {
+namespace draftlift_exports {
 
 using boost::serialization::singleton_module;
 
@@ -14,7 +15,8 @@ struct LockFlagFunctions {
     bool (singleton_module::*isLocked)();
 };
 
-__attribute__((used)) const LockFlagFunctions kLockFlagFunctions = {
-    &singleton_module::lock, &singleton_module::unlock, &singleton_module::is_locked};
+extern const LockFlagFunctions kLockFlagFunctions;
+const LockFlagFunctions kLockFlagFunctions = {&singleton_module::lock, &singleton_module::unlock,
+                                              &singleton_module::is_locked};
 
-}  // namespace
+}  // namespace draftlift_exports
