@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include "import/ValueText.h"
-#include "tests/support/Platform.h"
 #include "tests/support/WideText.h"
 
 namespace {
@@ -13,9 +12,9 @@ namespace {
 using noteimport::FormatValue;
 using noteimport::ToInt32;
 using noteimport::ToUtf8;
-using testing_support::OnThisPlatform;
 
 constexpr double kInf = std::numeric_limits<double>::infinity();
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 TEST(Format, ClampsThenWritesFixedDecimals) {
     const struct {
@@ -23,14 +22,14 @@ TEST(Format, ClampsThenWritesFixedDecimals) {
         int decimals;
         WString expected;
     } cases[] = {{1e12, 4, u"9999999999.0000"_w}, {-5e9, 4, u"-999999999.0000"_w}, {0.1, 8, u"0.10000000"_w},
-                 {0.0, 4, u"0.0000"_w}, {2.5, 0, OnThisPlatform(u"3"_w, u"2"_w)}, {-0.00005, 4, u"-0.0001"_w},
+                 {0.0, 4, u"0.0000"_w}, {2.5, 0, u"2"_w}, {-0.00005, 4, u"-0.0001"_w},
                  {9999999999.0, 2, u"9999999999.00"_w}, {-999999999.0, 1, u"-999999999.0"_w},
                  {kInf, 1, u"9999999999.0"_w}, {-kInf, 1, u"-999999999.0"_w}, {1.5, -1, u"1.500000"_w},
-                 {1.0 / 3.0, 20, u"0.33333333333333331483"_w}};
+                 {1.0 / 3.0, 20, u"0.33333333333333331483"_w},
+                 // Not a number passes the clamp, spelled as the runtime spells it.
+                 {kNaN, 4, u"nan"_w}, {-kNaN, 4, u"-nan(ind)"_w}};
     for (const auto& c : cases)
         EXPECT_EQ(FormatValue(c.value, c.decimals), WString(c.expected)) << c.value << " to " << c.decimals;
-    // Not a number passes the clamp, spelled as the runtime spells it.
-    EXPECT_EQ(FormatValue(std::numeric_limits<double>::quiet_NaN(), 4), OnThisPlatform(u"1.#QNB"_w, u"nan"_w));
 }
 
 TEST(Utf8, EncodesLikeTheSystemConversion) {
