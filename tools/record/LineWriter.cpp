@@ -50,7 +50,12 @@ void LineWriter::Separate() {
     m_out.push_back(kLineFeed);
 }
 
+// Most numbers of a record are flags and codes of one digit.
 void LineWriter::Decimal(std::int32_t value) {
+    if (value >= 0 && value <= 9) {
+        m_out.push_back(WCHAR(u'0' + value));
+        return;
+    }
     std::array<char, kDecimalDigits> digits;
     const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), value).ptr;
     m_out.append(digits.data(), end);

@@ -74,10 +74,10 @@ WString RecordGenerator::Text(std::size_t limit, bool separators) {
 // Spans as the reader writes them, values that read as zero, values with a
 // length, and texts that are no number.
 WString RecordGenerator::ValueText() {
-    const std::array<const char16_t*, 9> fixed = {u"0",   u"-0",  u"0.00000000", u"-0.00000000", u"0.05",
-                                                  u"abc", u"0.1/25", u" 0",      u""};
+    static const std::array<WString, 9> fixed = {u"0"_w,   u"-0"_w,     u"0.00000000"_w, u"-0.00000000"_w, u"0.05"_w,
+                                                 u"abc"_w, u"0.1/25"_w, u" 0"_w,         u""_w};
     switch (Between(0, 3)) {
-        case 0: return WString(fixed[std::size_t(Between(0, fixed.size() - 1))]);
+        case 0: return fixed[std::size_t(Between(0, fixed.size() - 1))];
         case 1: return noteimport::FormatValue(std::uniform_real_distribution<double>(-2e10, 2e10)(m_random), 8);
         case 2: return noteimport::FormatValue(std::uniform_real_distribution<double>(-1.0, 1.0)(m_random), 8);
         default: return Text(RecordLimits::kRowText);
