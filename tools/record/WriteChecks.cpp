@@ -1,4 +1,4 @@
-#include "tools/record/FieldText.h"
+#include "tools/record/WriteChecks.h"
 
 namespace noterecord {
 namespace {
@@ -32,5 +32,18 @@ std::optional<WriteProblem> LineTextProblem(WStringView text) {
     }
     return std::nullopt;
 }
+
+Refused Refuse(std::string field, WriteProblem problem, std::size_t limit) {
+    return WriteRefusal{std::move(field), problem, problem == WriteProblem::TooLong ? limit : 0};
+}
+
+Refused CheckField(WStringView text, std::size_t limit, const char* field) {
+    if (auto problem = FieldTextProblem(text, limit)) return Refuse(field, *problem, limit);
+    return std::nullopt;
+}
+
+std::string Indexed(const char* member, std::size_t n) { return std::string(member) + "[" + std::to_string(n) + "]"; }
+
+std::string RowField(std::size_t n, const std::string& member) { return Indexed("rows", n) + "." + member; }
 
 }  // namespace noterecord
