@@ -6,7 +6,6 @@
 namespace noterecord {
 namespace {
 
-constexpr WCHAR kFieldSeparator = u'|';
 constexpr WCHAR kCarriageReturn = u'\r';
 constexpr WCHAR kLineFeed = u'\n';
 // A sign and ten digits hold every 32-bit integer.
@@ -23,12 +22,6 @@ LineWriter& LineWriter::Line(std::int32_t first) {
 LineWriter& LineWriter::Line(WStringView whole) {
     Separate();
     m_out.append(whole);
-    return *this;
-}
-
-LineWriter& LineWriter::Number(std::int32_t value) {
-    m_out.push_back(kFieldSeparator);
-    Decimal(value);
     return *this;
 }
 
@@ -50,12 +43,7 @@ void LineWriter::Separate() {
     m_out.push_back(kLineFeed);
 }
 
-// Most numbers of a record are flags and codes of one digit.
-void LineWriter::Decimal(std::int32_t value) {
-    if (value >= 0 && value <= 9) {
-        m_out.push_back(WCHAR(u'0' + value));
-        return;
-    }
+void LineWriter::LongDecimal(std::int32_t value) {
     std::array<char, kDecimalDigits> digits;
     const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), value).ptr;
     m_out.append(digits.data(), end);

@@ -19,7 +19,11 @@ public:
     LineWriter& Line(std::int32_t first);
     // Starts a line that is taken whole (a note text line).
     LineWriter& Line(WStringView whole);
-    LineWriter& Number(std::int32_t value);
+    LineWriter& Number(std::int32_t value) {
+        m_out.push_back(kFieldSeparator);
+        Decimal(value);
+        return *this;
+    }
     LineWriter& Flag(bool value) { return Number(value ? 1 : 0); }
     // The same number in count fields.
     LineWriter& Numbers(std::size_t count, std::int32_t value);
@@ -29,8 +33,18 @@ public:
     void Undo() { m_out.resize(m_start); }
 
 private:
+    static constexpr WCHAR kFieldSeparator = u'|';
+
     void Separate();
-    void Decimal(std::int32_t value);
+    // Most numbers of a record are flags and codes of one digit.
+    void Decimal(std::int32_t value) {
+        if (value >= 0 && value <= 9) {
+            m_out.push_back(WCHAR(u'0' + value));
+        } else {
+            LongDecimal(value);
+        }
+    }
+    void LongDecimal(std::int32_t value);
 
     WString& m_out;
     const std::size_t m_start;

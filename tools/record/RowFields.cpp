@@ -51,13 +51,32 @@ double ReadValue(WStringView valueText) {
     return _wtof(terminated.data());
 }
 
+// A plain decimal with a digit other than 0 is never read as zero: at 31
+// characters it is far from the smallest double. Most values are such, and
+// need no conversion.
+bool PlainNonZero(WStringView text) {
+    if (!text.empty() && text.front() == u'-') text.remove_prefix(1);
+    bool point = false;
+    bool nonZero = false;
+    for (const WCHAR c : text) {
+        if (c == u'.' && !point) {
+            point = true;
+        } else if (c >= u'0' && c <= u'9') {
+            nonZero = nonZero || c != u'0';
+        } else {
+            return false;
+        }
+    }
+    return nonZero;
+}
+
 }  // namespace
 
 // The reader makes a span of a value equal to the lower value's magnitude,
 // so a lower value of 0 is only safe for a value that does not read as zero,
 // or whose span with 0 is the value text itself.
 WStringView LowerValueFor(WStringView valueText) {
-    if (valueText.find(kValueLengthSeparator) != WStringView::npos) return kZeroLower;
+    if (PlainNonZero(valueText) || valueText.find(kValueLengthSeparator) != WStringView::npos) return kZeroLower;
     const double upper = ReadValue(valueText);
     if (upper != 0.0) return kZeroLower;
     const double lower = 0.0;

@@ -83,6 +83,12 @@ Refused WriteRowLines(LineWriter& line, std::size_t n, const FrameRow& row) {
 }
 
 std::optional<std::string> FirstFilledMember(const FrameRow& row) {
+    // Most rows a record leaves unread hold nothing: named only when not.
+    const bool blank = !row.read && row.symbol == 0 && row.modifierBefore == 0 && row.modifierAfter1 == 0 &&
+                       row.modifierAfter2 == 0 && row.valueText.empty() && row.textAfter1.empty() &&
+                       row.textAfter2.empty() && !row.hasDatumRefs && row.datumRefs[0].empty() &&
+                       row.datumRefs[1].empty() && row.datumRefs[2].empty();
+    if (blank) return std::nullopt;
     const struct {
         bool filled;
         const char* member;
