@@ -3,6 +3,7 @@
 // are; whether they can stand in a field is checked by FieldText.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 #include "import/RecordReader.h"
@@ -10,6 +11,12 @@
 namespace noterecord {
 
 using noteimport::WStringView;
+
+// A wide text from a UTF-16 literal, whichever type WCHAR is.
+template <std::size_t N>
+WString Literal(const char16_t (&text)[N]) {
+    return WString(text, text + N - 1);
+}
 
 class LineWriter {
 public:

@@ -17,8 +17,8 @@ using noteimport::RecordCode;
 using noteimport::RecordLimits;
 using noteimport::SettingsLayout;
 
-const WString kHeaderField0 = u"MBD"_w;
-const WString kNotePrefix = u"~M01|"_w;
+const WString kHeaderField0 = Literal(u"MBD");
+const WString kNotePrefix = Literal(u"~M01|");
 constexpr std::int32_t kTargetTextKind = 11;
 constexpr std::size_t kReservedFlags = 2;
 constexpr std::size_t kLayout101Rows = 3;

@@ -5,6 +5,7 @@
 
 #include "import/SymbolCodes.h"
 #include "import/ValueText.h"
+#include "tools/record/LineWriter.h"
 
 namespace noterecord {
 namespace {
@@ -12,8 +13,8 @@ namespace {
 constexpr WCHAR kValueLengthSeparator = u'/';
 constexpr int kRowValueDecimals = 8;
 constexpr std::size_t kValueBuffer = noteimport::RecordLimits::kRowText + 1;
-const WString kZeroLower = u"0"_w;
-const WString kOtherLower = u"1"_w;
+const WString kZeroLower = Literal(u"0");
+const WString kOtherLower = Literal(u"1");
 
 // Codes past the last one with a character give a space, as 0 does.
 constexpr std::int32_t kLastSymbolCode = 47;

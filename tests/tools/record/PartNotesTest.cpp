@@ -9,6 +9,7 @@
 #include <nlohmann/json.hpp>
 
 #include "standins/mastercam/PartFile.h"
+#include "tests/support/WideText.h"
 #include "tools/record/PartNotes.h"
 
 namespace {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "import/RecordReader.h"
+#include "tests/support/WideText.h"
 #include "tools/record/RecordCompare.h"
 
 namespace {

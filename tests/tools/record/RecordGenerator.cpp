@@ -6,6 +6,7 @@
 #include "import/LineReaders.h"
 #include "import/SymbolCodes.h"
 #include "import/ValueText.h"
+#include "tests/support/WideText.h"
 
 namespace record_tests {
 namespace {

@@ -12,6 +12,7 @@
 
 #include "fuzz/RecordText.h"
 #include "standins/mastercam/PartFile.h"
+#include "tests/support/WideText.h"
 #include "tests/tools/record/RecordGenerator.h"
 #include "tools/record/RecordCompare.h"
 #include "tools/record/RecordWriter.h"
