@@ -4,6 +4,7 @@
 #include <cmath>
 #include <tuple>
 
+#include "tools/gdt/FromAnnotation.h"
 #include "tools/svg/SvgFigures.h"
 
 namespace draftlift_tool {
@@ -23,7 +24,7 @@ struct Wish {
 };
 
 Wish WishOf(const KMBDBase& annotation, const Projection& projection) {
-    const Figure figure(annotation);
+    const Figure figure(gdt::FieldsOf(annotation));
     Wish wish{{},
               0,
               0,

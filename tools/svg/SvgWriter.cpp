@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "host/kscene/KMBD.h"
+#include "tools/gdt/FromAnnotation.h"
 #include "tools/svg/SvgAttachments.h"
 #include "tools/svg/SvgFigures.h"
 #include "tools/svg/SvgLayout.h"
@@ -104,7 +105,7 @@ PageSize WriteSceneSvg(const KScene& scene, std::ostream& out) {
     for (std::size_t i = 0; i < annotations.size(); ++i) {
         const KMBDBase& annotation = *annotations[i];
         pen.BeginGroup(KindName(KindOf(annotation)), XmlText(annotation.GetName()));
-        Figure(annotation).Draw(pen, {placed[i].box.left, placed[i].box.top});
+        Figure(gdt::FieldsOf(annotation)).Draw(pen, {placed[i].box.left, placed[i].box.top});
         pen.EndGroup();
     }
     pen.Raw("</svg>\n");
