@@ -308,6 +308,22 @@ TEST(Tool, WritesTheSampleSceneAsJson) {
     const std::map<std::string, int> expected = {
         {"KMBDTicket", 10}, {"KMBDDatum", 1}, {"KMBDDatumTarget", 2}, {"KMBD2PtDimension", 2}};
     EXPECT_EQ(perClass, expected);
+    // Each annotation has its meaning beside its fields; scripts read it
+    // without the host's characters.
+    std::map<std::string, json> meaning;
+    for (const json& object : scene["objects"]) meaning[object["name"]] = object["gdt"];
+    const std::map<std::string, std::string> kinds = {{"FCF-1", "feature-control-frame"}, {"A", "datum-feature"},
+                                                      {"C2", "datum-target"}, {"LEN-12", "dimension"},
+                                                      {"NOTE-0", "note"}};
+    for (const auto& [name, kind] : kinds) EXPECT_EQ(meaning[name]["kind"], kind) << name;
+    const json& row = meaning["FCF-1"]["frame"]["segments"][0]["rows"][0];
+    EXPECT_EQ(row["characteristic"], "position");
+    EXPECT_EQ(row["zone"], "diameter");
+    EXPECT_EQ(row["tolerance"]["value"], 0.05);
+    EXPECT_EQ(row["modifiers"], json::array({"mmc"}));
+    EXPECT_EQ(row["datums"][1]["labels"], json::array({"B"}));
+    EXPECT_EQ(row["datums"][1]["modifiers"], json::array({"mmc"}));
+    EXPECT_EQ(meaning["LEN-12"]["dimension"]["upperLimit"]["text"], "50.8500");
     EXPECT_EQ(scene["repaints"], 1);
     EXPECT_EQ(scene["undoPoints"], json::array());
 }
