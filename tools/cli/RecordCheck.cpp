@@ -3,6 +3,7 @@
 #include <map>
 
 #include "import/AnnotationBuilder.h"
+#include "import/NoteSource.h"
 #include "platform/kscene/SceneJsonParts.h"
 #include "shell/NoteWalk.h"
 #include "tools/cli/Session.h"
@@ -59,6 +60,32 @@ NoteCounts CheckRecordedNotes(const std::function<void(const UnimportedNote&)>& 
         note.refusal = reading.refusal;
         ++(note.refusal ? counts.refused : counts.withoutObject);
         visit(note);
+    }, progress);
+    return counts;
+}
+
+NoteCounts BuildRecordedAnnotations(const std::function<void(std::int32_t, const KMBDBase&)>& visit,
+                                    Progress& progress) {
+    NoteCounts counts;
+    ForEachNote([&](const ent& entity) {
+        if (!HasRecordPrefix(entity)) return;
+        ++counts.recorded;
+        const noteimport::NoteSource source = noteimport::FindNoteSource(entity);
+        if (source.missing) {
+            ++counts.refused;
+            return;
+        }
+        noteimport::RecordReading reading = noteimport::ReadRecord(source.text);
+        if (!reading.Decoded()) {
+            ++counts.refused;
+            return;
+        }
+        const auto annotation = noteimport::BuildAnnotation(std::move(reading.record), source.basePoint);
+        if (!annotation) {
+            ++counts.withoutObject;
+            return;
+        }
+        visit(entity.id, *annotation);
     }, progress);
     return counts;
 }
