@@ -30,7 +30,7 @@ std::string ClassName(const KObject& object) {
     return status == 0 && plain ? std::string(plain.get()) : std::string(mangled);
 }
 
-void WriteObject(JsonOut& out, const KObject& object, bool saved) {
+void WriteObject(JsonOut& out, const KObject& object, bool saved, const ExtraMembers& extra) {
     out.BeginObject();
     if (!MbdMembers(out, object) && !ViewMembers(out, object) && !CloudMembers(out, object)) {
         out.Member("class", ClassName(object).c_str());
@@ -38,6 +38,7 @@ void WriteObject(JsonOut& out, const KObject& object, bool saved) {
     }
     out.Member("saved", saved);
     if (const auto* drawable = dynamic_cast<const KSceneObject*>(&object)) out.Member("visible", drawable->visible != 0);
+    if (extra) extra(out, object);
     out.EndObject();
 }
 
@@ -55,7 +56,8 @@ std::string Utf8(const WString& text) {
     return narrow;
 }
 
-void WriteSceneJson(std::ostream& stream, const std::function<void(std::size_t)>& progress) {
+void WriteSceneJson(std::ostream& stream, const std::function<void(std::size_t)>& progress,
+                    const ExtraMembers& extra) {
     const auto& entries = standin::kscene::Entries();
     std::vector<const KObject*> order;
     order.reserve(entries.size());
@@ -63,7 +65,7 @@ void WriteSceneJson(std::ostream& stream, const std::function<void(std::size_t)>
     out.BeginObject();
     out.Key("objects").BeginArray();
     for (const standin::kscene::SceneEntry& entry : entries) {
-        WriteObject(out, *entry.object, entry.saved);
+        WriteObject(out, *entry.object, entry.saved, extra);
         order.push_back(entry.object.get());
         if (progress && order.size() % kProgressEvery == 0) progress(order.size());
     }

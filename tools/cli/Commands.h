@@ -25,7 +25,7 @@ enum ExitCode : int {
     kExitSuccess = 0,
     kExitBadInput = 1,  // an input is unreadable or malformed
     kExitUsage = 2,     // the command line is wrong
-    kExitRefused = 3,   // lint: at least one record is refused
+    kExitRefused = 3,   // lint: a record is refused; check: an error is found
     kExitOutput = 4,    // an output cannot be written
 };
 

@@ -6,6 +6,7 @@
 #include "standins/kscene/SceneJson.h"
 #include "tools/cli/Commands.h"
 #include "tools/cli/Session.h"
+#include "tools/gdt/GdtJson.h"
 #include "tools/io/Output.h"
 #include "tools/io/StandardStreams.h"
 
@@ -16,7 +17,8 @@ class ImportCommand final : public Command {
 public:
     void Configure(CLI::App& app) override {
         m_part.Configure(app, "part", kPartHelp);
-        app.add_flag("--json", m_json, "Write the resulting scene as JSON instead of a summary");
+        app.add_flag("--json", m_json,
+                     "Write the resulting scene as JSON, each annotation with its GD&T meaning, instead of a summary");
     }
 
     int Run() override {
@@ -41,9 +43,12 @@ private:
         progress.Clear();
         progress.Stage("writing objects", standin::kscene::Entries().size());
         const bool shown = !IsTerminal(StandardStream::Output);
-        scenejson::WriteSceneJson(std::cout, [&progress, shown](std::size_t written) {
-            if (shown) progress.Update(written);
-        });
+        // Each annotation gets its semantic form beside its raw fields.
+        scenejson::WriteSceneJson(
+            std::cout, [&progress, shown](std::size_t written) {
+                if (shown) progress.Update(written);
+            },
+            gdt::WriteGdtMember);
         std::cout << '\n';
     }
 

@@ -29,7 +29,7 @@ constexpr char kExitCodes[] =
     "  1  an input is unreadable or malformed (the message names the place), or memory\n"
     "     runs out\n"
     "  2  usage error: no or an unknown command, extra arguments, unknown options\n"
-    "  3  lint: at least one record is refused\n"
+    "  3  lint: at least one record is refused; check: at least one error is found\n"
     "  4  an output cannot be written (nothing is left half written)";
 
 // Parts bigger than this are left for the system to reclaim at exit.
@@ -108,7 +108,8 @@ int main(int argc, char** argv) {
     // The tool uses no C stdio; its own stream buffers read and write faster.
     std::ios::sync_with_stdio(false);
     const draftlift_tool::StandardOutputReasons reasons;
-    CLI::App app{"Draftlift on the stand-in host: import recorded notes, check part files, export meshes"};
+    CLI::App app{
+        "Draftlift on the stand-in host: import recorded notes, check part files and their GD&T, export meshes"};
     app.set_version_flag("--version", draftlift_tool::VersionText());
     app.require_subcommand(1);
     // Options are written with dashes everywhere: a path such as /tmp/part.json

@@ -3,6 +3,7 @@
 #include <map>
 
 #include "import/AnnotationBuilder.h"
+#include "import/NoteSource.h"
 #include "standins/kscene/SceneJsonParts.h"
 #include "standins/mastercam/HostStandIn.h"
 #include "shell/NoteWalk.h"
@@ -60,6 +61,32 @@ NoteCounts CheckRecordedNotes(const std::function<void(const UnimportedNote&)>& 
         note.refusal = reading.refusal;
         ++(note.refusal ? counts.refused : counts.withoutObject);
         visit(note);
+    }, progress);
+    return counts;
+}
+
+NoteCounts BuildRecordedAnnotations(const std::function<void(std::int32_t, const KMBDBase&)>& visit,
+                                    Progress& progress) {
+    NoteCounts counts;
+    ForEachNote([&](const ent& entity) {
+        if (!HasRecordPrefix(entity)) return;
+        ++counts.recorded;
+        const noteimport::NoteSource source = noteimport::FindNoteSource(entity);
+        if (source.missing) {
+            ++counts.refused;
+            return;
+        }
+        noteimport::RecordReading reading = noteimport::ReadRecord(source.text);
+        if (!reading.Decoded()) {
+            ++counts.refused;
+            return;
+        }
+        const auto annotation = noteimport::BuildAnnotation(std::move(reading.record), source.basePoint);
+        if (!annotation) {
+            ++counts.withoutObject;
+            return;
+        }
+        visit(standin::host::EntityIndexOf(entity), *annotation);
     }, progress);
     return counts;
 }

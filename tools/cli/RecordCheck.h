@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "host/kscene/KMBD.h"
 #include "import/RecordReader.h"
 #include "tools/io/Progress.h"
 
@@ -34,6 +35,12 @@ struct NoteCounts {
 // the import makes nothing of, and counts them all. Reports each note walked
 // to `progress`.
 NoteCounts CheckRecordedNotes(const std::function<void(const UnimportedNote&)>& visit, Progress& progress);
+
+// Builds the annotation of every recorded note the import makes one of, in
+// database order, one at a time and without a scene: each is visited with
+// its note's entity, then dropped. Counts the notes as CheckRecordedNotes.
+NoteCounts BuildRecordedAnnotations(const std::function<void(std::int32_t entity, const KMBDBase&)>& visit,
+                                    Progress& progress);
 
 // Why, e.g. "frame row 2 expected (code 104), found 109".
 std::string DescribeReason(const noteimport::Refusal& refusal);

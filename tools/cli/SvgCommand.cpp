@@ -1,9 +1,11 @@
-// draftlift svg [PART.json] [-o FILE] [--png FILE]: imports a part and draws
-// every annotation of the resulting scene as SVG, or as a PNG picture.
+// draftlift svg [PART.json] [-o FILE] [--png FILE] [--check]: imports a part
+// and draws every annotation of the resulting scene as SVG, or as a PNG
+// picture; with --check, annotations with GD&T errors are outlined in red.
 #include <fstream>
 #include <memory>
 
 #include "tools/cli/Commands.h"
+#include "tools/cli/SceneCheck.h"
 #include "tools/cli/Session.h"
 #include "tools/io/Output.h"
 #include "tools/svg/SvgPng.h"
@@ -19,6 +21,8 @@ public:
         app.add_option("-o,--output", m_output,
                        "Write the picture to this file; - or none for the standard output");
         app.add_option("--png", m_png, "Render the picture as PNG to this file (with rsvg-convert)");
+        app.add_flag("--check", m_check,
+                     "Outline in red the annotations with GD&T errors (as draftlift check finds them)");
     }
 
     int Run() override {
@@ -31,7 +35,13 @@ public:
         Session session(ReadPart(m_part.Chosen(), progress));
         session.Import(progress);
         progress.Clear();
-        const PageSize size = WriteSceneSvg(session.Scene(), svg.Stream());
+        Outlined outlined;
+        std::unordered_set<const KMBDBase*> flagged;
+        if (m_check) {
+            flagged = AnnotationsWithErrors(session.Scene());
+            outlined = [&flagged](const KMBDBase& annotation) { return flagged.count(&annotation) > 0; };
+        }
+        const PageSize size = WriteSceneSvg(session.Scene(), svg.Stream(), outlined);
         svg.Close();
         svg.Publish();
         if (png) Render(svg.Path(), size, *png);
@@ -52,6 +62,7 @@ private:
     InputArgument m_part;
     std::string m_output = "-";
     std::string m_png;
+    bool m_check = false;
 };
 
 const CommandRegistrar<SvgCommand> registrar{"svg", "Draw the imported annotations of a part as SVG"};

@@ -3,15 +3,12 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <string_view>
 #include <typeinfo>
 
-#include "standins/kscene/Access.h"
 #include "tools/svg/SvgText.h"
 
 namespace draftlift_tool {
 
-using standin::kscene::Access;
 namespace {
 
 constexpr double kRow = 24;        // a frame row, a datum box
@@ -82,13 +79,13 @@ private:
 // its rows, so a composite frame shares it. Columns line up across rows.
 class FrameTable final : public FigurePart {
 public:
-    explicit FrameTable(const KMBDBase& frame) {
-        m_groups.reserve(Access::SubFrames(frame).size());
-        for (const auto& subFrame : Access::SubFrames(frame)) {
-            Group group{Label(subFrame->symbolText, Font::Body), {}};
-            group.rows.reserve(Access::Controls(*subFrame).size());
+    explicit FrameTable(const gdt::AnnotationFields& frame) {
+        m_groups.reserve(frame.subFrames.size());
+        for (const gdt::SubFrameFields& subFrame : frame.subFrames) {
+            Group group{Label(subFrame.symbol, Font::Body), {}};
+            group.rows.reserve(subFrame.controls.size());
             m_symbolWidth = std::max(m_symbolWidth, CompartmentWidth(group.symbol));
-            for (const auto& control : Access::Controls(*subFrame)) group.rows.push_back(RowOf(*control));
+            for (const gdt::ControlFields& control : subFrame.controls) group.rows.push_back(RowOf(control));
             m_groups.push_back(std::move(group));
         }
         if (frame.datumLabel.enabled) m_datumLabel = std::make_unique<DatumBox>(frame.datumLabel.text);
@@ -137,12 +134,12 @@ private:
         std::vector<Row> rows;
     };
 
-    Row RowOf(const KMBDControl& control) {
-        Row row{Label(control.toleranceText, Font::Body),
-                {Label(control.datumRef1Text, Font::Body), Label(control.datumRef2Text, Font::Body),
-                 Label(control.datumRef3Text, Font::Body)},
+    Row RowOf(const gdt::ControlFields& control) {
+        Row row{Label(control.tolerance, Font::Body),
+                {Label(control.datumRefs[0], Font::Body), Label(control.datumRefs[1], Font::Body),
+                 Label(control.datumRefs[2], Font::Body)},
                 0,
-                Label(control.controlText5, Font::Body)};
+                Label(control.extra, Font::Body)};
         for (std::size_t i = 0; i < row.datums.size(); ++i) {
             if (!row.datums[i].Empty()) row.datumCount = i + 1;
             m_datumWidths[i] = std::max(m_datumWidths[i], CompartmentWidth(row.datums[i]));
@@ -238,37 +235,25 @@ public:
     void Draw(Pen& pen, Point at) const override { pen.Rect(Box::At(at, kPlaceholder, kPlaceholder), Ink::Empty); }
 };
 
-const SymbolEntry* SymbolNamed(std::string_view name) {
-    for (const SymbolEntry& entry : SymbolTable()) {
-        if (name == entry.name) return &entry;
-    }
-    return nullptr;
-}
-
 // A radius or diameter dimension's value with its sign, unless it has one.
-WString Signed(const WString& value, const char* sign) {
+WString Signed(const WString& value, gdt::Symbol sign) {
     if (value.empty() || DrawnSymbol(value.front()) != nullptr) return value;
-    return WString(1, SymbolNamed(sign)->character) + value;
+    return WString(1, gdt::EntryOf(sign).character) + value;
 }
 
-std::unique_ptr<DimensionValue> ValueOf(const KMBDDimension& dimension) {
-    WString first = dimension.dimensionText2;
-    if (dynamic_cast<const KMBDRadiusDimension*>(&dimension)) first = Signed(first, "radius");
-    if (dynamic_cast<const KMBDDiameterDimension*>(&dimension)) first = Signed(first, "diameter");
-    const WString label = dimension.dimensionText1.enabled ? dimension.dimensionText1.text : WString();
+std::unique_ptr<DimensionValue> ValueOf(const gdt::AnnotationFields& dimension) {
+    WString first = dimension.dimensionValue1;
+    if (dimension.type == gdt::AnnotationClass::RadiusDimension) first = Signed(first, gdt::Symbol::Radius);
+    if (dimension.type == gdt::AnnotationClass::DiameterDimension) first = Signed(first, gdt::Symbol::Diameter);
+    const WString label = dimension.dimensionLabel.enabled ? dimension.dimensionLabel.text : WString();
     auto value = std::make_unique<DimensionValue>(Label(label, Font::Caption), Label(first, Font::Body),
-                                                  Label(dimension.dimensionText3, Font::Body));
+                                                  Label(dimension.dimensionValue2, Font::Body));
     return value->Empty() ? nullptr : std::move(value);
 }
 
-// What a datum or datum target shows as its letter.
-WString DatumLetter(const KMBDBase& datum) {
-    return datum.datumLabel.enabled ? datum.datumLabel.text : datum.GetName();
-}
-
-std::unique_ptr<TextLines> LinesOf(std::initializer_list<const KFlaggedText*> texts) {
+std::unique_ptr<TextLines> LinesOf(std::initializer_list<const gdt::FlaggedText*> texts) {
     auto lines = std::make_unique<TextLines>(Font::Body);
-    for (const KFlaggedText* text : texts) {
+    for (const gdt::FlaggedText* text : texts) {
         if (text->enabled) lines->Add(text->text);
     }
     return lines->Empty() ? nullptr : std::move(lines);
@@ -316,6 +301,16 @@ ClassFacts FactsOf(const KMBDBase& annotation) {
 
 FigureKind KindOf(const KMBDBase& annotation) { return FactsOf(annotation).kind; }
 
+FigureKind KindOf(gdt::AnnotationClass type) {
+    switch (type) {
+        case gdt::AnnotationClass::FeatureControlFrame: return FigureKind::Frame;
+        case gdt::AnnotationClass::Datum: return FigureKind::Datum;
+        case gdt::AnnotationClass::DatumTarget: return FigureKind::DatumTarget;
+        case gdt::AnnotationClass::Note: return FigureKind::Note;
+        default: return FigureKind::Dimension;
+    }
+}
+
 bool IsLinearDimension(const KMBDBase& annotation) { return FactsOf(annotation).linear; }
 
 const char* KindName(FigureKind kind) {
@@ -329,11 +324,11 @@ const char* KindName(FigureKind kind) {
     return "note";
 }
 
-Figure::Figure(const KMBDBase& annotation) {
-    const FigureKind kind = KindOf(annotation);
+Figure::Figure(const gdt::AnnotationFields& annotation) {
+    const FigureKind kind = KindOf(annotation.type);
     const bool datumLike = kind == FigureKind::Datum || kind == FigureKind::DatumTarget;
-    const WString name = annotation.GetName();
-    if (annotation.showName && !name.empty() && !(datumLike && name == DatumLetter(annotation))) {
+    const WString& name = annotation.name;
+    if (annotation.showName && !name.empty() && !(datumLike && name == gdt::ShownDatumLabel(annotation))) {
         auto caption = std::make_unique<TextLines>(Font::Caption);
         caption->Add(name);
         Add(std::move(caption));
@@ -342,21 +337,19 @@ Figure::Figure(const KMBDBase& annotation) {
     Add(LinesOf({&annotation.text1, &annotation.text5}));
     switch (kind) {
         case FigureKind::Frame:
-            if (!Access::SubFrames(annotation).empty()) {
+            if (!annotation.subFrames.empty()) {
                 Add(std::make_unique<FrameTable>(annotation), true);
             } else if (annotation.datumLabel.enabled) {
                 Add(std::make_unique<DatumBox>(annotation.datumLabel.text), true);
             }
             break;
-        case FigureKind::Datum: Add(std::make_unique<DatumBox>(DatumLetter(annotation)), true); break;
+        case FigureKind::Datum: Add(std::make_unique<DatumBox>(gdt::ShownDatumLabel(annotation)), true); break;
         case FigureKind::DatumTarget:
-            Add(std::make_unique<TargetCircle>(DatumLetter(annotation),
-                                               static_cast<const KMBDDatumTarget&>(annotation).datumTargetText),
-                true);
+            Add(std::make_unique<TargetCircle>(gdt::ShownDatumLabel(annotation), annotation.datumTargetText), true);
             break;
         case FigureKind::Dimension:
         case FigureKind::Note:
-            if (kind == FigureKind::Dimension) Add(ValueOf(static_cast<const KMBDDimension&>(annotation)), true);
+            if (kind == FigureKind::Dimension) Add(ValueOf(annotation), true);
             if (annotation.datumLabel.enabled) Add(std::make_unique<DatumBox>(annotation.datumLabel.text));
             break;
     }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "host/kscene/KMBD.h"
+#include "tools/gdt/Fields.h"
 #include "tools/svg/SvgPen.h"
 
 namespace draftlift_tool {
@@ -15,6 +16,7 @@ namespace draftlift_tool {
 enum class FigureKind { Frame, Datum, DatumTarget, Dimension, Note };
 
 FigureKind KindOf(const KMBDBase& annotation);
+FigureKind KindOf(gdt::AnnotationClass type);
 // A dimension measured along a line between its first two targets.
 bool IsLinearDimension(const KMBDBase& annotation);
 // The kind as the picture's group class.
@@ -35,7 +37,8 @@ public:
 
 class Figure {
 public:
-    explicit Figure(const KMBDBase& annotation);
+    // From what the annotation carries (gdt::FieldsOf).
+    explicit Figure(const gdt::AnnotationFields& annotation);
 
     double Width() const { return m_width; }
     double Height() const { return m_height; }

@@ -18,6 +18,7 @@ const char* ClassOf(Ink ink) {
         case Ink::Witness: return "witness";
         case Ink::Solid: return "solid";
         case Ink::Empty: return "empty";
+        case Ink::Flagged: return "flagged";
     }
     return "box";
 }

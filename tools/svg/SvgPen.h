@@ -53,6 +53,7 @@ enum class Ink {
     Witness,  // witness segments
     Solid,    // arrowheads, datum triangles, target dots
     Empty,    // the dashed mark of an annotation that has nothing to show
+    Flagged,  // the outline of an annotation with errors (svg --check)
 };
 
 enum class Font {

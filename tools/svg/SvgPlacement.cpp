@@ -5,6 +5,7 @@
 #include <tuple>
 
 #include "standins/kscene/Access.h"
+#include "tools/gdt/FromAnnotation.h"
 #include "tools/svg/SvgFigures.h"
 
 namespace draftlift_tool {
@@ -26,7 +27,7 @@ struct Wish {
 };
 
 Wish WishOf(const KMBDBase& annotation, const Projection& projection) {
-    const Figure figure(annotation);
+    const Figure figure(gdt::FieldsOf(annotation));
     Wish wish{{},
               0,
               0,

@@ -1,53 +1,14 @@
 #include "tools/svg/SvgSymbols.h"
 
-#include <algorithm>
 #include <cmath>
-#include <functional>
+#include <vector>
 
 #include "tools/svg/SvgPen.h"
 
 namespace draftlift_tool {
 namespace {
 
-using Role = SymbolRole;
-
-// The reading itself, in code order. Codes 1 to 5, 7, 9, 11, 15, 17, 18, 21,
-// 25 and 46 have no character (the host gives them a space).
-const std::vector<SymbolEntry> kTable = {
-    {6, 0xFFC9, "position", "position", Role::Characteristic},
-    {8, 0xFFDC, "diameter", "diameter", Role::Sign},
-    {10, 0xFFD8, "straightness", "straightness", Role::Characteristic},
-    {12, 0xFFED, "circularity", "circularity (roundness)", Role::Characteristic},
-    {13, 0xFFEC, "flatness", "flatness", Role::Characteristic},
-    {14, 0xFFEE, "cylindricity", "cylindricity", Role::Characteristic},
-    {16, 0xFFEF, "mmc", "maximum material condition (circled M)", Role::Modifier},
-    {19, 0xFFEA, "lmc", "least material condition (circled L)", Role::Modifier},
-    {20, 0xFFEB, "rfs", "regardless of feature size (circled S)", Role::Modifier},
-    {22, 0xFFF5, "profile-line", "profile of a line", Role::Characteristic},
-    {23, 0xFFF6, "profile-surface", "profile of a surface", Role::Characteristic},
-    {24, 0xFFF4, "perpendicularity", "perpendicularity", Role::Characteristic},
-    {26, 0xFFF1, "angularity", "angularity", Role::Characteristic},
-    {27, 0xFFF3, "parallelism", "parallelism", Role::Characteristic},
-    {28, 0xFFF2, "concentricity", "concentricity (coaxiality)", Role::Characteristic},
-    {29, 0xFFFA, "symmetry", "symmetry", Role::Characteristic},
-    {30, 0xFFF9, "circular-runout", "circular runout", Role::Characteristic},
-    {31, 0xFFDB, "total-runout", "total runout", Role::Characteristic},
-    {32, 0xFFDA, "projected", "projected tolerance zone (circled P)", Role::Modifier},
-    {33, 0xFFC5, "free-state", "free state (circled F)", Role::Modifier},
-    {34, 0xFFBF, "tangent-plane", "tangent plane (circled T)", Role::Modifier},
-    {35, 0xFFE0, "unequal", "unequally disposed profile (circled U)", Role::Modifier},
-    {36, 0xFFC4, "envelope", "envelope requirement (circled E)", Role::Modifier},
-    {37, 0xFFE2, "counterbore", "counterbore or spotface", Role::Sign},
-    {38, 0xFFB1, "countersink", "countersink", Role::Sign},
-    {39, 0xFFB0, "depth", "depth", Role::Sign},
-    {40, 0xFFD1, "square", "square", Role::Sign},
-    {41, 0xFFD6, "spherical-diameter", "spherical diameter", Role::Sign},
-    {42, 0xFFE1, "radius", "radius", Role::Sign},
-    {43, 0xFFC7, "spherical-radius", "spherical radius", Role::Sign},
-    {44, u'|', "bar", "vertical bar (an ordinary character)", Role::Text},
-    {45, 0xFFE5, "slope", "slope", Role::Sign},
-    {47, 0xFFD9, "conical-taper", "conical taper", Role::Sign},
-};
+using gdt::Symbol;
 
 // Path data in symbol units.
 class PathData {
@@ -181,84 +142,78 @@ SymbolShape Depth() {
     return {10, strokes.Text(), fills.Text()};
 }
 
-SymbolShape ShapeFor(const std::string& name) {
+SymbolShape ShapeFor(Symbol symbol) {
     PathData p;
-    if (name == "position") return Stroked(16, p.Circle(8, 7, 4.5).Move(1, 7).Line(15, 7).Move(8, 0).Line(8, 14));
-    if (name == "straightness") return Stroked(18, p.Move(1.5, 7).Line(16.5, 7));
-    if (name == "flatness") return Stroked(18, p.Move(1, 10).Line(13, 10).Line(16.75, 3.5).Line(4.75, 3.5).Close());
-    if (name == "circularity") return Stroked(16, p.Circle(8, 7, 6));
-    if (name == "cylindricity") return Cylindricity();
-    if (name == "profile-line") return Stroked(16, p.Move(1.5, 11).Arc(6.5, 6.5, false, true, 14.5, 11));
-    if (name == "profile-surface") {
-        return Stroked(16, p.Move(1.5, 11).Arc(6.5, 6.5, false, true, 14.5, 11).Close());
-    }
-    if (name == "perpendicularity") return Stroked(18, p.Move(1.5, 12).Line(16.5, 12).Move(9, 12).Line(9, 1));
-    if (name == "angularity") return Stroked(17, p.Move(16, 12).Line(2, 12).Line(14.12, 5));
-    if (name == "parallelism") return Stroked(16, p.Move(2, 12).Line(8.35, 1).Move(7.5, 12).Line(13.85, 1));
-    if (name == "concentricity") return Stroked(16, p.Circle(8, 7, 6).Circle(8, 7, 3));
-    if (name == "symmetry") {
-        return Stroked(16, p.Move(3.5, 3).Line(12.5, 3).Move(1, 7).Line(15, 7).Move(3.5, 11).Line(12.5, 11));
-    }
-    if (name == "circular-runout") return Runout(false);
-    if (name == "total-runout") return Runout(true);
-    if (name == "mmc") return Circled('M');
-    if (name == "lmc") return Circled('L');
-    if (name == "rfs") return Circled('S');
-    if (name == "projected") return Circled('P');
-    if (name == "free-state") return Circled('F');
-    if (name == "tangent-plane") return Circled('T');
-    if (name == "unequal") return Circled('U');
-    if (name == "envelope") return Circled('E');
-    if (name == "diameter") return Diameter(0);
-    if (name == "spherical-diameter") {
-        Letter(p, 'S', 1, 2, 6, 10);
-        return Diameter(8, p);
-    }
-    if (name == "radius") {
-        Letter(p, 'R', 1, 2, 6, 10);
-        return Stroked(8.5, p);
-    }
-    if (name == "spherical-radius") {
-        Letter(p, 'S', 1, 2, 6, 10);
-        Letter(p, 'R', 8.5, 2, 6, 10);
-        return Stroked(16, p);
-    }
-    if (name == "counterbore") return Stroked(15, p.Move(2, 4).Line(2, 11).Line(13, 11).Line(13, 4));
-    if (name == "countersink") return Stroked(15, p.Move(1.5, 4).Line(7.5, 10).Line(13.5, 4));
-    if (name == "depth") return Depth();
-    if (name == "square") return Stroked(11, p.Move(1.5, 4).Line(9.5, 4).Line(9.5, 12).Line(1.5, 12).Close());
-    if (name == "slope") return Stroked(16, p.Move(1, 12).Line(15, 12).Line(15, 5).Close());
-    if (name == "conical-taper") {
-        return Stroked(17, p.Move(2, 3.5).Line(15, 7).Line(2, 10.5).Close().Move(0.5, 7).Line(16.5, 7));
+    switch (symbol) {
+        case Symbol::Position:
+            return Stroked(16, p.Circle(8, 7, 4.5).Move(1, 7).Line(15, 7).Move(8, 0).Line(8, 14));
+        case Symbol::Straightness: return Stroked(18, p.Move(1.5, 7).Line(16.5, 7));
+        case Symbol::Flatness:
+            return Stroked(18, p.Move(1, 10).Line(13, 10).Line(16.75, 3.5).Line(4.75, 3.5).Close());
+        case Symbol::Circularity: return Stroked(16, p.Circle(8, 7, 6));
+        case Symbol::Cylindricity: return Cylindricity();
+        case Symbol::ProfileOfLine: return Stroked(16, p.Move(1.5, 11).Arc(6.5, 6.5, false, true, 14.5, 11));
+        case Symbol::ProfileOfSurface:
+            return Stroked(16, p.Move(1.5, 11).Arc(6.5, 6.5, false, true, 14.5, 11).Close());
+        case Symbol::Perpendicularity: return Stroked(18, p.Move(1.5, 12).Line(16.5, 12).Move(9, 12).Line(9, 1));
+        case Symbol::Angularity: return Stroked(17, p.Move(16, 12).Line(2, 12).Line(14.12, 5));
+        case Symbol::Parallelism: return Stroked(16, p.Move(2, 12).Line(8.35, 1).Move(7.5, 12).Line(13.85, 1));
+        case Symbol::Concentricity: return Stroked(16, p.Circle(8, 7, 6).Circle(8, 7, 3));
+        case Symbol::Symmetry:
+            return Stroked(16, p.Move(3.5, 3).Line(12.5, 3).Move(1, 7).Line(15, 7).Move(3.5, 11).Line(12.5, 11));
+        case Symbol::CircularRunout: return Runout(false);
+        case Symbol::TotalRunout: return Runout(true);
+        case Symbol::MaximumMaterial: return Circled('M');
+        case Symbol::LeastMaterial: return Circled('L');
+        case Symbol::RegardlessOfFeatureSize: return Circled('S');
+        case Symbol::ProjectedZone: return Circled('P');
+        case Symbol::FreeState: return Circled('F');
+        case Symbol::TangentPlane: return Circled('T');
+        case Symbol::UnequallyDisposed: return Circled('U');
+        case Symbol::Envelope: return Circled('E');
+        case Symbol::Diameter: return Diameter(0);
+        case Symbol::SphericalDiameter:
+            Letter(p, 'S', 1, 2, 6, 10);
+            return Diameter(8, p);
+        case Symbol::Radius:
+            Letter(p, 'R', 1, 2, 6, 10);
+            return Stroked(8.5, p);
+        case Symbol::SphericalRadius:
+            Letter(p, 'S', 1, 2, 6, 10);
+            Letter(p, 'R', 8.5, 2, 6, 10);
+            return Stroked(16, p);
+        case Symbol::Counterbore: return Stroked(15, p.Move(2, 4).Line(2, 11).Line(13, 11).Line(13, 4));
+        case Symbol::Countersink: return Stroked(15, p.Move(1.5, 4).Line(7.5, 10).Line(13.5, 4));
+        case Symbol::Depth: return Depth();
+        case Symbol::Square: return Stroked(11, p.Move(1.5, 4).Line(9.5, 4).Line(9.5, 12).Line(1.5, 12).Close());
+        case Symbol::Slope: return Stroked(16, p.Move(1, 12).Line(15, 12).Line(15, 5).Close());
+        case Symbol::ConicalTaper:
+            return Stroked(17, p.Move(2, 3.5).Line(15, 7).Line(2, 10.5).Close().Move(0.5, 7).Line(16.5, 7));
+        case Symbol::Bar: break;  // drawn as text
     }
     return {};
 }
 
 }  // namespace
 
-const std::vector<SymbolEntry>& SymbolTable() { return kTable; }
-
 const SymbolEntry* DrawnSymbol(WCHAR character) {
-    // The scene's symbol characters sit near the top of the 16-bit range.
-    if (character < 0xFF00) return nullptr;
-    const auto found = std::find_if(kTable.begin(), kTable.end(),
-                                    [character](const SymbolEntry& entry) { return entry.character == character; });
-    return found != kTable.end() && found->role != SymbolRole::Text ? &*found : nullptr;
+    const SymbolEntry* entry = gdt::SymbolOfCharacter(character);
+    return entry != nullptr && entry->role != gdt::SymbolRole::Text ? entry : nullptr;
 }
 
 const SymbolShape& ShapeOf(const SymbolEntry& symbol) {
     static const std::vector<SymbolShape> kShapes = [] {
         std::vector<SymbolShape> shapes;
-        for (const SymbolEntry& entry : kTable) shapes.push_back(ShapeFor(entry.name));
+        for (const SymbolEntry& entry : gdt::SymbolTable()) shapes.push_back(ShapeFor(entry.symbol));
         return shapes;
     }();
-    return kShapes[static_cast<std::size_t>(&symbol - kTable.data())];
+    return kShapes[static_cast<std::size_t>(symbol.symbol)];
 }
 
 std::string SymbolDefinitions() {
     std::string defs = "<defs>\n";
-    for (const SymbolEntry& entry : kTable) {
-        if (entry.role == SymbolRole::Text) continue;
+    for (const SymbolEntry& entry : gdt::SymbolTable()) {
+        if (entry.role == gdt::SymbolRole::Text) continue;
         const SymbolShape& shape = ShapeOf(entry);
         defs += std::string("<symbol id=\"") + entry.name + "\" viewBox=\"0 0 ";
         AppendNumber(defs, shape.width);

@@ -1,35 +1,16 @@
-// This tool's reading of the host symbol codes: what the symbol character of
-// each code means, and the vector drawing the picture shows for it. The scene
-// library draws these characters its own way; this reading is the tool's own,
-// and the README's symbol table is the same table.
+// The vector drawing of each host symbol the picture shows, keyed by the
+// entries of the symbol table (tools/gdt/Symbols.h), which says what each
+// symbol character means.
 #pragma once
 
-#include <cstdint>
 #include <string>
-#include <vector>
 
 #include "host/WinTypes.h"
+#include "tools/gdt/Symbols.h"
 
 namespace draftlift_tool {
 
-// Where a symbol belongs in a feature control frame.
-enum class SymbolRole {
-    Characteristic,  // the frame's first compartment
-    Modifier,        // after a tolerance value or a datum letter
-    Sign,            // before a value (diameter, radius, depth, ...)
-    Text,            // an ordinary character, drawn as text
-};
-
-struct SymbolEntry {
-    std::int32_t code;  // host symbol code
-    WCHAR character;    // the scene's character for that code
-    const char* name;   // also the drawing's id in the picture
-    const char* meaning;
-    SymbolRole role;
-};
-
-// Every host symbol code that has a character of its own, in code order.
-const std::vector<SymbolEntry>& SymbolTable();
+using gdt::SymbolEntry;
 
 // The drawn symbol a scene character stands for; null for ordinary text.
 const SymbolEntry* DrawnSymbol(WCHAR character);

@@ -9,6 +9,7 @@
 
 #include "host/kscene/KMBD.h"
 #include "standins/kscene/Access.h"
+#include "tools/gdt/FromAnnotation.h"
 #include "tools/svg/SvgAttachments.h"
 #include "tools/svg/SvgFigures.h"
 #include "tools/svg/SvgLayout.h"
@@ -25,6 +26,7 @@ namespace {
 constexpr double kBaseSpan = 900;  // page units a small part's scene spans
 constexpr double kSpanPer = 50;    // beyond this many annotations the span grows
 constexpr double kMargin = 16;
+constexpr double kOutlineGap = 3;  // between a figure and its outline, within the margin
 
 constexpr char kStyle[] =
     "<style>"
@@ -39,6 +41,7 @@ constexpr char kStyle[] =
     ".text,.caption{font-family:'DejaVu Sans Mono',monospace}"
     ".text{font-size:14px}.caption{font-size:11px;fill:#555}"
     "</style>\n";
+constexpr char kFlaggedStyle[] = "<style>.flagged{fill:none;stroke:#d01010;stroke-width:2}</style>\n";
 
 // The scene's annotations in the order it took them; `held` keeps them.
 std::vector<const KMBDBase*> Annotations(const KScene& scene, std::list<boost::shared_ptr<KObject>>& held) {
@@ -74,7 +77,7 @@ Box Canvas(const std::vector<const KMBDBase*>& annotations, const Projection& pr
     return pen.Bounds().Empty() ? Box{0, 0, 2 * kMargin, 2 * kMargin} : pen.Bounds().Grown(kMargin);
 }
 
-std::string Head(const Box& canvas) {
+std::string Head(const Box& canvas, bool outlining) {
     std::string head = "<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:xlink=\"http://www.w3.org/1999/xlink\"";
     const std::pair<const char*, double> sizes[] = {{" width=\"", canvas.Width()}, {" height=\"", canvas.Height()}};
     for (const auto& [name, value] : sizes) {
@@ -88,19 +91,29 @@ std::string Head(const Box& canvas) {
         head += ' ';
     }
     head.back() = '"';
-    return head + " xml:space=\"preserve\">\n" + kStyle + SymbolDefinitions();
+    return head + " xml:space=\"preserve\">\n" + kStyle + (outlining ? kFlaggedStyle : "") + SymbolDefinitions();
+}
+
+// Outlines last, so that no figure covers them.
+void DrawOutlines(SvgPen& pen, const std::vector<const KMBDBase*>& annotations, const std::vector<Placed>& placed,
+                  const Outlined& outlined) {
+    pen.Raw("<g class=\"outlines\">\n");
+    for (std::size_t i = 0; i < annotations.size(); ++i) {
+        if (outlined(*annotations[i])) pen.Rect(placed[i].box.Grown(kOutlineGap), Ink::Flagged);
+    }
+    pen.Raw("</g>\n");
 }
 
 }  // namespace
 
-PageSize WriteSceneSvg(const KScene& scene, std::ostream& out) {
+PageSize WriteSceneSvg(const KScene& scene, std::ostream& out, const Outlined& outlined) {
     std::list<boost::shared_ptr<KObject>> held;
     const std::vector<const KMBDBase*> annotations = Annotations(scene, held);
     const Projection projection = Fit(annotations);
     const std::vector<Placed> placed = PlaceFigures(annotations, projection);
     const Box canvas = Canvas(annotations, projection, placed);
     SvgPen pen(out);
-    pen.Raw(Head(canvas));
+    pen.Raw(Head(canvas, bool(outlined)));
     pen.Rect(canvas, Ink::Paper);
     // Leaders first, so that figures cover what passes beneath them.
     pen.Raw("<g class=\"attachments\">\n");
@@ -109,16 +122,17 @@ PageSize WriteSceneSvg(const KScene& scene, std::ostream& out) {
     for (std::size_t i = 0; i < annotations.size(); ++i) {
         const KMBDBase& annotation = *annotations[i];
         pen.BeginGroup(KindName(KindOf(annotation)), XmlText(annotation.GetName()));
-        Figure(annotation).Draw(pen, {placed[i].box.left, placed[i].box.top});
+        Figure(gdt::FieldsOf(annotation)).Draw(pen, {placed[i].box.left, placed[i].box.top});
         pen.EndGroup();
     }
+    if (outlined) DrawOutlines(pen, annotations, placed, outlined);
     pen.Raw("</svg>\n");
     return {canvas.Width(), canvas.Height()};
 }
 
-std::string SceneSvg(const KScene& scene) {
+std::string SceneSvg(const KScene& scene, const Outlined& outlined) {
     std::ostringstream out;
-    WriteSceneSvg(scene, out);
+    WriteSceneSvg(scene, out, outlined);
     return out.str();
 }
 

@@ -161,6 +161,21 @@ const ToolRun kRuns[] = {
     {"lint, several parts", {"lint", "PART", "-"}, kCleanPart, kLintPart, kRefused,
      "standard input: entity 2 \"B\\x1B[31m\": line 3: frame row 1 expected (code 102), found 104\n"
      "standard input: entity 4: the note has no memory table\n", ""},
+    // Check.
+    {"check, the sample", {"check"}, kNoPart, kTerminal, kRefused,
+     "entity 17 \"C2\": error target-size: datum target C2 is an area without its size; an area datum target "
+     "gives the size of its area in the upper half of its symbol (ASME Y14.5-2018, datum targets)\n"
+     "checked 15 annotations: 1 error, 0 warnings (23 recorded notes: 7 refused, 1 without an object)\n", ""},
+    {"check, a clean part", {"check", "-"}, kNoPart, kCleanPart, kClean,
+     "checked 1 annotation: 0 errors, 0 warnings (1 recorded note: 0 refused, 0 without an object)\n", ""},
+    {"check, several parts", {"check", "PART", "-"}, kCleanPart, kLintPart, kClean,
+     "PART: checked 1 annotation: 0 errors, 0 warnings (1 recorded note: 0 refused, 0 without an object)\n"
+     "standard input: checked 1 annotation: 0 errors, 0 warnings (4 recorded notes: 2 refused, 1 without an "
+     "object)\n", ""},
+    {"check --json, a clean part", {"check", "--json", "-"}, kNoPart, kCleanPart, kClean, "[]\n", ""},
+    {"check, one part malformed", {"check", "MISSING", "PART"}, kCleanPart, "", kBadInput,
+     "PART: checked 1 annotation: 0 errors, 0 warnings (1 recorded note: 0 refused, 0 without an object)\n",
+     "draftlift check: MISSING: cannot be read: No such file or directory\n"},
     {"lint, one part malformed", {"lint", "MISSING", "PART"}, kLintPart, "", kBadInput,
      "PART: entity 2 \"B\\x1B[31m\": line 3: frame row 1 expected (code 102), found 104\n"
      "PART: entity 4: the note has no memory table\n",
@@ -168,7 +183,7 @@ const ToolRun kRuns[] = {
     // Usage.
     {"no command", {}, kNoPart, "", kUsage, "", "draftlift: a subcommand is required; see 'draftlift --help'\n"},
     {"an unknown command", {"frob"}, kNoPart, "", kUsage, "",
-     "draftlift: unknown command \"frob\" (commands: export-mesh, import, lint, svg); see 'draftlift --help'\n"},
+     "draftlift: unknown command \"frob\" (commands: check, export-mesh, import, lint, svg); see 'draftlift --help'\n"},
     {"an extra argument", {"import", "a.json", "b.json"}, kNoPart, "", kUsage, "",
      "draftlift import: the following argument was not expected: b.json; see 'draftlift import --help'\n"},
     {"--sample and a part", {"lint", "--sample", "a.json"}, kNoPart, "", kUsage, "",
@@ -308,8 +323,64 @@ TEST(Tool, WritesTheSampleSceneAsJson) {
     const std::map<std::string, int> expected = {
         {"KMBDTicket", 10}, {"KMBDDatum", 1}, {"KMBDDatumTarget", 2}, {"KMBD2PtDimension", 2}};
     EXPECT_EQ(perClass, expected);
+    // Each annotation has its meaning beside its fields; scripts read it
+    // without the host's characters.
+    std::map<std::string, json> meaning;
+    for (const json& object : scene["objects"]) meaning[object["name"]] = object["gdt"];
+    const std::map<std::string, std::string> kinds = {{"FCF-1", "feature-control-frame"}, {"A", "datum-feature"},
+                                                      {"C2", "datum-target"}, {"LEN-12", "dimension"},
+                                                      {"NOTE-0", "note"}};
+    for (const auto& [name, kind] : kinds) EXPECT_EQ(meaning[name]["kind"], kind) << name;
+    const json& row = meaning["FCF-1"]["frame"]["segments"][0]["rows"][0];
+    EXPECT_EQ(row["characteristic"], "position");
+    EXPECT_EQ(row["zone"], "diameter");
+    EXPECT_EQ(row["tolerance"]["value"], 0.05);
+    EXPECT_EQ(row["modifiers"], json::array({"mmc"}));
+    EXPECT_EQ(row["datums"][1]["labels"], json::array({"B"}));
+    EXPECT_EQ(row["datums"][1]["modifiers"], json::array({"mmc"}));
+    EXPECT_EQ(meaning["LEN-12"]["dimension"]["upperLimit"]["text"], "50.8500");
     EXPECT_EQ(scene["repaints"], 1);
     EXPECT_EQ(scene["undoPoints"], json::array());
+}
+
+// A flatness frame with a datum, a position frame that references an
+// undefined datum, and the datum of the first.
+constexpr char kFaultyPart[] = R"({"entities": [
+  {"type": "note", "text": "~M01|F", "memoryTable": 1}, {"type": "line"},
+  {"type": "note", "text": "~M01|P", "memoryTable": 2},
+  {"type": "note", "text": "~M01|A", "memoryTable": 3}],
+ "memoryTables": {
+  "1": "MBD|F-1|1|0|0|0|0||0|0\r\n101|0|0|0|1|0|0|0|0|0\r\n102|13|0|0.1|0|0||0|\r\n103|A|0||0||0",
+  "2": "MBD|P-2|1|0|0|0|0||0|0\r\n101|0|0|0|1|0|0|0|0|0\r\n102|6|8|0.2|0|16||0|\r\n103|A|0|B|16||0",
+  "3": "MBD|A|7|0|0|0|0||0|0\r\n101|0|0|0|0|0|0|1|0|0\r\n108|A"}})";
+
+// Each finding's entity, name, severity and rule, as the text says them
+// (up to the reason) and as the JSON does.
+TEST(Tool, ChecksAPartAsTextAndAsJson) {
+    const ToolResult text = RunTool({"check", "-"}, kFaultyPart);
+    EXPECT_EQ(text.exitCode, kRefused) << text.err;
+    std::vector<std::string> lines;
+    std::istringstream said(text.out);
+    for (std::string line; std::getline(said, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();  // Windows ends lines with "\r\n"
+        lines.push_back(line.substr(0, line.find(';')));
+    }
+    const std::vector<std::string> expected = {
+        "entity 0 \"F-1\": error form-datum: row 1 (flatness) references A",
+        "entity 2 \"P-2\": warning datum-undefined: datum B is referenced but not defined on the part",
+        "checked 3 annotations: 1 error, 1 warning (3 recorded notes: 0 refused, 0 without an object)"};
+    EXPECT_EQ(lines, expected);
+    const ToolResult listed = RunTool({"check", "--json", "-"}, kFaultyPart);
+    EXPECT_EQ(listed.exitCode, kRefused) << listed.err;
+    const json findings = json::parse(listed.out);
+    ASSERT_EQ(findings.size(), 2u);
+    for (std::size_t i = 0; i < findings.size(); ++i) {
+        const json& finding = findings[i];
+        EXPECT_EQ("entity " + std::to_string(finding["entity"].get<int>()) + " \"" + finding["name"].get<std::string>() +
+                      "\": " + finding["severity"].get<std::string>() + " " + finding["rule"].get<std::string>() +
+                      ": " + finding["message"].get<std::string>(),
+                  expected[i]);
+    }
 }
 
 TEST(Tool, ReplacesAnOutputWhole) {
@@ -351,8 +422,9 @@ TEST(Tool, WritesIntoAPipeWithoutReplacingIt) {
 TEST(Tool, HelpListsOneLinePerCommandAndEveryExitCode) {
     const ToolResult top = RunTool({"--help"}, "");
     EXPECT_EQ(top.exitCode, kClean);
-    for (const char* line : {"\n  export-mesh  ", "\n  import  ", "\n  lint  ", "\n  svg  ", "\n  0  success",
-                             "\n  1  an input", "\n  2  usage error", "\n  3  lint:", "\n  4  an output"}) {
+    for (const char* line : {"\n  check  ", "\n  export-mesh  ", "\n  import  ", "\n  lint  ", "\n  svg  ",
+                             "\n  0  success", "\n  1  an input", "\n  2  usage error", "\n  3  lint:",
+                             "check: at least one error", "\n  4  an output"}) {
         EXPECT_NE(top.out.find(line), std::string::npos) << line;
     }
     EXPECT_EQ(top.out.find("\"objects\""), std::string::npos) << "a command's details in the overview";

@@ -22,6 +22,7 @@
 #include "tests/support/Platform.h"
 #include "tests/support/WideText.h"
 #include "tests/tools/cli/ToolProcess.h"
+#include "tools/cli/SceneCheck.h"
 #include "tools/cli/Session.h"
 #include "tools/svg/SvgText.h"
 #include "tools/svg/SvgWriter.h"
@@ -264,6 +265,51 @@ TEST(SvgWriter, LeadersEndOnTheirTargets) {
         EXPECT_NEAR(ends[i].first, ends[0].first + scale * (targets[i].x - targets[0].x), 0.02) << i;
         EXPECT_NEAR(ends[i].second, ends[0].second - scale * (targets[i].y - targets[0].y), 0.02) << i;
     }
+}
+
+// Outlines are added above everything and change nothing else; each
+// encloses its figure.
+TEST(SvgWriter, OutlinesTheAnnotationsAskedForAndChangesNothingElse) {
+    KScene scene;
+    kScenes[1].build(scene);
+    const std::string plain = SceneSvg(scene);
+    const std::string outlined =
+        SceneSvg(scene, [](const KMBDBase& annotation) { return annotation.GetName() == u"datum"_w; });
+    const std::smatch style = [&] {
+        std::smatch match;
+        std::regex_search(outlined, match, std::regex("<style>\\.flagged\\{[^<]*</style>\n"));
+        return match;
+    }();
+    ASSERT_FALSE(style.empty());
+    const std::size_t group = outlined.find("<g class=\"outlines\">\n");
+    ASSERT_NE(group, std::string::npos);
+    const std::string outlines = outlined.substr(group, outlined.rfind("</svg>") - group);
+    std::string rest = outlined;
+    rest.erase(group, outlines.size());
+    rest.erase(std::size_t(style.position()), std::size_t(style.length()));
+    EXPECT_EQ(rest, plain);
+    // The marks of a piece of the drawing, past its definitions.
+    const auto marks = Marks("</defs>" + outlines);
+    ASSERT_EQ(marks.size(), 1u);
+    const std::size_t datum = plain.find("<g class=\"datum\">");
+    const Rect figure = Figures("</defs>" + plain.substr(datum, plain.find("</g>", datum) - datum)).at(0);
+    const Rect outline = marks[0].second;
+    EXPECT_TRUE(outline.left < figure.left && outline.top < figure.top && outline.right > figure.right &&
+                outline.bottom > figure.bottom);
+}
+
+// The sample's one annotation with an error is the area target without its
+// size.
+TEST(SvgWriter, ChecksTheSampleForOutlines) {
+    draftlift_tool::Session session(partfile::Parse(draftlift_tool::EmbeddedSamplePart()));
+    draftlift_tool::Progress quiet(nullptr, "");
+    session.Import(quiet);
+    std::vector<std::string> flagged;
+    for (const KMBDBase* annotation : draftlift_tool::AnnotationsWithErrors(session.Scene())) {
+        const WString name = annotation->GetName();
+        flagged.emplace_back(name.begin(), name.end());
+    }
+    EXPECT_EQ(flagged, std::vector<std::string>{"C2"});
 }
 
 TEST(SvgWriter, TextsAreXmlWithWhatXmlCannotHoldShownVisibly) {
