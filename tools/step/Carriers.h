@@ -1,0 +1,69 @@
+// How the parts of an annotation travel in AP242 semantic PMI as Open
+// CASCADE 7.6's XDE writes and reads it, told without Open CASCADE: what
+// the commands report as left out, and what the bridge maps.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "tools/gdt/Model.h"
+#include "tools/step/Pmi.h"
+
+namespace draftlift_tool::step {
+
+// Where a tolerance modifier goes.
+enum class ModifierCarrier : std::uint8_t {
+    MaterialRequirement,  // maximum or least material
+    ProjectedZone,        // the zone modifier, with the height
+    ToleranceModifier,    // free state, tangent plane, statistical
+    DefaultMeaning,       // regardless of feature size: AP242's default
+    None,                 // unequally disposed, envelope
+};
+
+ModifierCarrier CarrierOf(gdt::Modifier modifier);
+
+// Whether a datum reference's modifier travels (maximum or least material,
+// free state); regardless of feature size is the default and written as
+// nothing.
+bool DatumModifierTravels(gdt::Modifier modifier);
+
+// Words of a tolerance compartment that are AP242 tolerance modifiers.
+enum class WordModifier : std::uint8_t {
+    CommonZone,
+    AnyCrossSection,
+    LineElement,
+    NotConvex,
+    MajorDiameter,
+    MinorDiameter,
+    PitchDiameter,
+    EachRadialElement,
+};
+
+struct ModifierWord {
+    const char* word;  // as written in the compartment: CZ
+    WordModifier modifier;
+};
+
+const std::vector<ModifierWord>& ModifierWords();
+std::optional<WordModifier> WordModifierOf(std::u16string_view word);
+const char* WordOf(WordModifier modifier);
+
+// The note slots, named as the file names the texts it carries.
+const char* SlotName(gdt::TextSlot slot);
+std::optional<gdt::TextSlot> SlotNamed(std::string_view name);
+
+// Whether a frame row is written: it has a characteristic and a tolerance
+// value.
+bool Writable(const gdt::ToleranceRow& row);
+
+// Where a note's text stands, in steps above the annotation's leader end:
+// text1 and text5 above, text2 and text3 below, never 0.
+int SlotOffset(gdt::TextSlot slot);
+std::optional<gdt::TextSlot> SlotAtOffset(int offset);
+
+// What of the annotation the file cannot carry, each with why.
+std::vector<Loss> LeftOut(const gdt::Annotation& annotation);
+
+}  // namespace draftlift_tool::step
