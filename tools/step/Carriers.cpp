@@ -27,8 +27,12 @@ std::string RowName(const gdt::ToleranceRow& row) { return "row " + std::to_stri
 
 void RowLosses(const gdt::ToleranceRow& row, std::vector<std::string>& out) {
     const std::string name = RowName(row);
-    if (!Writable(row)) {
+    if (!row.characteristic || !row.tolerance) {
         out.push_back(name + ": without a characteristic and a tolerance value it is no geometric tolerance");
+        return;
+    }
+    if (!Writable(row)) {
+        out.push_back(name + ": a " + gdt::NameOf(*row.characteristic) + " tolerance without a datum reference, which AP242 has not");
         return;
     }
     if (!row.perUnit.empty()) out.push_back(name + " per-unit basis: XDE 7.6 has no unit-basis tolerance");
@@ -37,6 +41,9 @@ void RowLosses(const gdt::ToleranceRow& row, std::vector<std::string>& out) {
         const ModifierCarrier carrier = CarrierOf(modifier);
         if (carrier == ModifierCarrier::None) {
             out.push_back(name + " modifier " + gdt::NameOf(modifier) + ": XDE 7.6 has no such tolerance modifier");
+        } else if (carrier == ModifierCarrier::ProjectedZone && !ProjectedZoneTravels(row)) {
+            out.push_back(name + " projected zone: Open CASCADE 7.6 carries it only with a diameter zone, and not on "
+                                 "an orientation tolerance");
         } else if (carrier == ModifierCarrier::DefaultMeaning) {
             out.push_back(name + " modifier rfs: AP242's default, written as nothing");
         }
@@ -57,7 +64,15 @@ void RowLosses(const gdt::ToleranceRow& row, std::vector<std::string>& out) {
 
 }  // namespace
 
-bool Writable(const gdt::ToleranceRow& row) { return row.characteristic && row.tolerance; }
+bool NeedsDatums(gdt::Characteristic characteristic) {
+    const gdt::Family family = gdt::FamilyOf(characteristic);
+    return family == gdt::Family::Orientation || family == gdt::Family::Runout ||
+           characteristic == gdt::Characteristic::Concentricity || characteristic == gdt::Characteristic::Symmetry;
+}
+
+bool Writable(const gdt::ToleranceRow& row) {
+    return row.characteristic && row.tolerance && (!NeedsDatums(*row.characteristic) || !row.datums.empty());
+}
 
 ModifierCarrier CarrierOf(Modifier modifier) {
     switch (modifier) {
@@ -72,6 +87,11 @@ ModifierCarrier CarrierOf(Modifier modifier) {
         case Modifier::Envelope: return ModifierCarrier::None;
     }
     return ModifierCarrier::None;
+}
+
+bool ProjectedZoneTravels(const gdt::ToleranceRow& row) {
+    return row.zone != gdt::ZoneShape::None && row.characteristic &&
+           gdt::FamilyOf(*row.characteristic) != gdt::Family::Orientation;
 }
 
 bool DatumModifierTravels(Modifier modifier) {

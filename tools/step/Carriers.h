@@ -24,6 +24,11 @@ enum class ModifierCarrier : std::uint8_t {
 
 ModifierCarrier CarrierOf(gdt::Modifier modifier);
 
+// Whether a projected zone travels on the row: Open CASCADE 7.6 writes its
+// height only with a zone form (a diameter), and an orientation tolerance
+// with one so that its reader drops the whole tolerance.
+bool ProjectedZoneTravels(const gdt::ToleranceRow& row);
+
 // Whether a datum reference's modifier travels (maximum or least material,
 // free state); regardless of feature size is the default and written as
 // nothing.
@@ -54,8 +59,13 @@ const char* WordOf(WordModifier modifier);
 const char* SlotName(gdt::TextSlot slot);
 std::optional<gdt::TextSlot> SlotNamed(std::string_view name);
 
+// Whether AP242 makes a tolerance of this characteristic one with datum
+// references: orientation, runout, concentricity and symmetry. Open
+// CASCADE writes none of them without.
+bool NeedsDatums(gdt::Characteristic characteristic);
+
 // Whether a frame row is written: it has a characteristic and a tolerance
-// value.
+// value, and datum references where its characteristic needs them.
 bool Writable(const gdt::ToleranceRow& row);
 
 // Where a note's text stands, in steps above the annotation's leader end:

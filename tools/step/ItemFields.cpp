@@ -124,7 +124,10 @@ WString DimensionValue(const DimensionItem& dimension) {
 }
 
 void SetDimension(const DimensionItem& dimension, AnnotationFields& fields) {
-    if (dimension.upperBound && dimension.lowerBound) {
+    const Description* values = Named(dimension.descriptions, "values");
+    if (values && gdt::IsAscii(values->text, "none")) {
+        // No values: the nominal the writer had to give is none.
+    } else if (dimension.upperBound && dimension.lowerBound) {
         fields.dimensionValue1 = NumberText(*dimension.upperBound);
         fields.dimensionValue2 = NumberText(*dimension.lowerBound);
     } else if (dimension.nominal) {
@@ -158,7 +161,7 @@ void SetTarget(const TargetItem& target, AnnotationFields& fields) {
     fields.type = AnnotationClass::DatumTarget;
     fields.name = target.name;
     fields.datumLabel = {true, target.letters + (target.number > 0 ? Ascii(std::to_string(target.number)) : u"")};
-    if (target.shape == TargetShape::Circle) {
+    if (target.shape == TargetShape::Circle && target.length > 0) {
         fields.datumTargetText = CharacterOf(gdt::Symbol::Diameter) + NumberText(target.length);
     } else if (target.shape == TargetShape::Rectangle) {
         fields.datumTargetText = NumberText(target.length) + u"X" + NumberText(target.width);
@@ -202,6 +205,10 @@ WString NumberText(double value) {
     std::array<char, std::numeric_limits<double>::max_exponent10 + 32> buffer{};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed);
     return Ascii(std::string(buffer.data(), result.ptr));
+}
+
+bool HasAnnotation(const ItemGroup& group) {
+    return !group.rows.empty() || group.dimension || group.target || group.feature || group.noteName;
 }
 
 AnnotationFields FieldsOf(const ItemGroup& group) {

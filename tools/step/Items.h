@@ -82,6 +82,10 @@ struct ItemGroup {
     Point3 leaderEnd;
 };
 
+// Whether the group holds an annotation, not only notes: the reader drops a
+// datum target no tolerance references, and leaves its notes alone.
+bool HasAnnotation(const ItemGroup& group);
+
 // The texts the annotation of a group carries, as the import writes them.
 gdt::AnnotationFields FieldsOf(const ItemGroup& group);
 // Its model, read from those texts, with its target and anchor.

@@ -63,7 +63,11 @@ LeaderIndex::LeaderIndex(const PmiDocument& document) {
 }
 
 std::optional<std::size_t> LeaderIndex::Find(const TDF_Label& shape) const {
-    const std::optional<TopoDS_Edge> edge = FirstEdge(XCAFDoc_ShapeTool::GetShape(shape));
+    return FindShape(XCAFDoc_ShapeTool::GetShape(shape));
+}
+
+std::optional<std::size_t> LeaderIndex::FindShape(const TopoDS_Shape& shape) const {
+    const std::optional<TopoDS_Edge> edge = FirstEdge(shape);
     if (!edge) return std::nullopt;
     const int index = m_edges.FindIndex(*edge);
     if (index == 0) return std::nullopt;

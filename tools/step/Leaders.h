@@ -42,6 +42,7 @@ public:
     explicit LeaderIndex(const PmiDocument& document);
     // The leader a shape label stands for; none for shapes of other files.
     std::optional<std::size_t> Find(const TDF_Label& shape) const;
+    std::optional<std::size_t> FindShape(const TopoDS_Shape& shape) const;
     std::size_t Size() const { return std::size_t(m_edges.Extent()); }
     // The first vertex of the edge: the target.
     gp_Pnt Target(std::size_t leader) const;

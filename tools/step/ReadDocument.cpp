@@ -62,6 +62,12 @@ public:
         return &m_others[found->second];
     }
 
+    // The group of a leader's shape; none for other shapes.
+    ItemGroup* OfShape(const TopoDS_Shape& shape) {
+        auto leader = m_leaders.FindShape(shape);
+        return leader ? &m_groups[*leader] : nullptr;
+    }
+
     std::vector<ItemGroup> Take() {
         std::vector<ItemGroup> all;
         for (ItemGroup& group : m_groups) {
@@ -259,9 +265,13 @@ void GatherDimensions(const PmiDocument& document, Groups& groups) {
 
 }  // namespace
 
-std::vector<ItemGroup> GatherItems(const PmiDocument& document) {
+std::vector<ItemGroup> GatherItems(const PmiDocument& document, const std::vector<LooseDatum>& loose) {
     Groups groups(document);
     GatherDatums(document, groups);
+    for (const LooseDatum& datum : loose) {
+        ItemGroup* group = groups.OfShape(datum.shape);
+        if (group != nullptr && !group->feature) group->feature = FeatureItem{datum.letters, datum.name, std::nullopt};
+    }
     GatherTolerances(document, groups);
     GatherDimensions(document, groups);
     return groups.Take();

@@ -7,9 +7,12 @@
 
 #include "tools/step/Document.h"
 #include "tools/step/Items.h"
+#include "tools/step/LooseDatums.h"
 
 namespace draftlift_tool::step {
 
-std::vector<ItemGroup> GatherItems(const PmiDocument& document);
+// `loose`: datum features read from the file's entities, for the leaders
+// whose feature the document lacks.
+std::vector<ItemGroup> GatherItems(const PmiDocument& document, const std::vector<LooseDatum>& loose);
 
 }  // namespace draftlift_tool::step

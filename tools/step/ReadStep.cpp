@@ -4,6 +4,7 @@
 #include <STEPCAFControl_Controller.hxx>
 #include <STEPCAFControl_Reader.hxx>
 #include <Standard_Failure.hxx>
+#include <sstream>
 #include <XSControl_WorkSession.hxx>
 
 #include "tools/step/Messages.h"
@@ -24,6 +25,12 @@ std::vector<Loss> Broken(STEPCAFControl_Reader& reader) {
         }
     }
     return broken;
+}
+
+std::string Place(const Point3& point) {
+    std::ostringstream text;
+    text << '(' << point.x << ", " << point.y << ", " << point.z << ')';
+    return text.str();
 }
 
 void Load(STEPCAFControl_Reader& reader, std::istream& in, const std::string& name) {
@@ -50,7 +57,16 @@ StepReading ReadStep(std::istream& in, const std::string& name) {
         const PmiDocument document;
         Handle(TDocStd_Document) target = document.Document();
         if (!reader.Transfer(target)) throw StepError(name + ": the STEP translator could not read it");
-        for (const ItemGroup& group : GatherItems(document)) reading.annotations.push_back(AnnotationOf(group));
+        const std::vector<LooseDatum> loose = DatumFeaturesOf(reader.ChangeReader().WS());
+        for (const ItemGroup& group : GatherItems(document, loose)) {
+            if (HasAnnotation(group)) {
+                reading.annotations.push_back(AnnotationOf(group));
+            } else {
+                reading.skipped.push_back({"notes at " + Place(group.targetPoint),
+                                           "their annotation did not come back from the file (the reader drops a "
+                                           "datum target no tolerance references)"});
+            }
+        }
         return reading;
     } catch (const Standard_Failure& failure) {
         throw StepError(name + ": the STEP translator failed: " + failure.GetMessageString());

@@ -143,6 +143,7 @@ std::optional<std::string> Fill(const gdt::Annotation& annotation, NoteRecord& r
         case gdt::AnnotationKind::FeatureControlFrame: problem = FrameOf(*annotation.frame, record); break;
         case gdt::AnnotationKind::DatumFeature: record.kind = kDatumKind; break;
         case gdt::AnnotationKind::DatumTarget:
+            if (!annotation.target->size.empty()) return "the import applies no datum target's size";
             record.kind = kTargetKind;
             record.flags.datumLabel = true;
             record.datumLabel = annotation.target->label;

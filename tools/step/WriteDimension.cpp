@@ -16,6 +16,9 @@ using Object = Handle(XCAFDimTolObjects_DimensionObject);
 // Description names of what a dimension carries beside its values.
 constexpr char kLabelDescription[] = "label";
 constexpr char kNumberDescription[] = "number";
+// The writer gives every dimension a nominal value, 0 when it has none.
+constexpr char kValuesDescription[] = "values";
+constexpr char kNoValues[] = "none";
 
 void SetValues(const gdt::Dimension& dimension, XCAFDimTolObjects_DimensionObject& object) {
     if (dimension.tolerance == DimensionTolerance::Limits && dimension.upperLimit && dimension.lowerLimit) {
@@ -65,6 +68,9 @@ void WriteDimension(const PmiDocument& document, const Leader& leader, const Pmi
     SetValues(dimension, *object);
     if (!dimension.label.empty()) object->AddDescription(FileText(dimension.label), FileText(kLabelDescription));
     object->AddDescription(FileText(std::to_string(dimension.number)), FileText(kNumberDescription));
+    if (!dimension.nominal && !dimension.upperLimit && !dimension.lowerLimit) {
+        object->AddDescription(FileText(kNoValues), FileText(kValuesDescription));
+    }
     Present(object, leader.edge, FileText(model.name), ToOcct(annotation.anchor));
     Commit(label, object);
     // A distance between one shape and itself: with one shape the writer
@@ -85,6 +91,18 @@ void WriteNotes(const PmiDocument& document, const Leader& leader, const PmiAnno
         const gp_Pnt text(leader.end.X(), leader.end.Y() + SlotOffset(note.slot) * kNoteStep, leader.end.Z());
         WritePresentation(document, leader, BRepBuilderAPI_MakeEdge(target, text).Edge(), note.text);
     }
+}
+
+}  // namespace draftlift_tool::step
+
+namespace draftlift_tool::step {
+
+bool HasDimensionItems(const gdt::Annotation& model) {
+    return model.dimension || model.kind == gdt::AnnotationKind::Note || !model.notes.empty();
+}
+
+void WriteNamePresentation(const PmiDocument& document, const Leader& leader, const PmiAnnotation& annotation) {
+    WritePresentation(document, leader, leader.edge, annotation.model.name);
 }
 
 }  // namespace draftlift_tool::step

@@ -21,6 +21,7 @@ void SetModifier(Modifier modifier, const gdt::ToleranceRow& row, XCAFDimTolObje
                                                       : XCAFDimTolObjects_GeomToleranceMatReqModif_L);
             return;
         case ModifierCarrier::ProjectedZone:
+            if (!ProjectedZoneTravels(row)) return;
             object.SetZoneModifier(XCAFDimTolObjects_GeomToleranceZoneModif_Projected);
             if (row.projectedHeight) object.SetValueOfZoneModifier(row.projectedHeight->number);
             return;
@@ -34,9 +35,11 @@ void SetModifier(Modifier modifier, const gdt::ToleranceRow& row, XCAFDimTolObje
 
 // One datum label per letter of each compartment, at the compartment's
 // position: letters sharing a position are a common datum.
-void WriteDatumReferences(const PmiDocument& document, const gdt::ToleranceRow& row, const TDF_Label& tolerance) {
+void WriteDatumReferences(const PmiDocument& document, const gdt::ToleranceRow& row, const TDF_Label& tolerance,
+                          const DatumLetters& defined) {
     for (const gdt::DatumReference& reference : row.datums) {
         for (const WString& letters : reference.labels) {
+            if (defined.count(letters) == 0) continue;
             const TDF_Label label = document.DimTol()->AddDatum();
             const Handle(XCAFDoc_Datum) datum = XCAFDoc_Datum::Set(label);
             const Handle(XCAFDimTolObjects_DatumObject) object = datum->GetObject();
@@ -52,7 +55,7 @@ void WriteDatumReferences(const PmiDocument& document, const gdt::ToleranceRow& 
 }
 
 void WriteRow(const PmiDocument& document, const Leader& leader, const gdt::ToleranceRow& row,
-              const Handle(TCollection_HAsciiString)& name, const gp_Pnt& text) {
+              const Handle(TCollection_HAsciiString)& name, const gp_Pnt& text, const DatumLetters& defined) {
     const TDF_Label label = document.DimTol()->AddGeomTolerance();
     const Handle(XCAFDoc_GeomTolerance) tolerance = XCAFDoc_GeomTolerance::Set(label);
     Handle(XCAFDimTolObjects_GeomToleranceObject) object = tolerance->GetObject();
@@ -67,12 +70,22 @@ void WriteRow(const PmiDocument& document, const Leader& leader, const gdt::Tole
     Present(object, leader.edge, name, text);
     tolerance->SetObject(object);
     document.DimTol()->SetGeomTolerance(leader.label, label);
-    WriteDatumReferences(document, row, label);
+    WriteDatumReferences(document, row, label, defined);
 }
 
 }  // namespace
 
-void WriteFrame(const PmiDocument& document, const Leader& leader, const PmiAnnotation& annotation) {
+DatumLetters DefinedLetters(const std::vector<PmiAnnotation>& annotations) {
+    DatumLetters defined;
+    for (const PmiAnnotation& annotation : annotations) {
+        if (annotation.model.datum) defined.insert(annotation.model.datum->label);
+        if (annotation.model.target) defined.insert(annotation.model.target->letters);
+    }
+    return defined;
+}
+
+void WriteFrame(const PmiDocument& document, const Leader& leader, const PmiAnnotation& annotation,
+                const DatumLetters& defined) {
     if (!annotation.model.frame) return;
     const Handle(TCollection_HAsciiString) name = FileText(annotation.model.name);
     const gp_Pnt anchor = ToOcct(annotation.anchor);
@@ -80,7 +93,7 @@ void WriteFrame(const PmiDocument& document, const Leader& leader, const PmiAnno
     for (std::size_t segment = 0; segment < segments.size(); ++segment) {
         const gp_Pnt text(anchor.X(), anchor.Y() - double(segment) * kSegmentStep, anchor.Z());
         for (const gdt::ToleranceRow& row : segments[segment].rows) {
-            if (Writable(row)) WriteRow(document, leader, row, name, text);
+            if (Writable(row)) WriteRow(document, leader, row, name, text, defined);
         }
     }
 }

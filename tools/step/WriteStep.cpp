@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include <Interface_Static.hxx>
 #include <STEPCAFControl_Controller.hxx>
 #include <STEPCAFControl_Writer.hxx>
@@ -31,13 +33,51 @@ std::vector<const PmiAnnotation*> Placed(const std::vector<PmiAnnotation>& annot
     return placed;
 }
 
-void Fill(const PmiDocument& document, const std::vector<const PmiAnnotation*>& placed) {
+std::vector<Loss> Undefined(const gdt::Annotation& model, const DatumLetters& defined) {
+    std::vector<Loss> losses;
+    if (!model.frame) return losses;
+    gdt::ForEachRow(*model.frame, [&](const gdt::ToleranceRow& row) {
+        for (const gdt::DatumReference& datum : row.datums) {
+            for (const WString& letters : datum.labels) {
+                if (defined.count(letters) != 0) continue;
+                losses.push_back({gdt::Utf8(model.name), "row " + std::to_string(row.place.frameRow + 1) + " datum " +
+                                                             gdt::Utf8(letters) +
+                                                             ": no datum feature or target of the part defines it"});
+            }
+        }
+    });
+    return losses;
+}
+
+// The writer makes one datum of the features and targets of one letter only
+// when they follow each other.
+std::vector<std::size_t> ByDatumLetters(const std::vector<const PmiAnnotation*>& placed) {
+    const auto letters = [&placed](std::size_t n) {
+        const gdt::Annotation& model = placed[n]->model;
+        return model.target ? model.target->letters : model.datum ? model.datum->label : WString();
+    };
+    std::vector<std::size_t> order(placed.size());
+    for (std::size_t n = 0; n < order.size(); ++n) order[n] = n;
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return letters(a) < letters(b); });
+    return order;
+}
+
+void Fill(const PmiDocument& document, const std::vector<const PmiAnnotation*>& placed, const DatumLetters& defined) {
     const std::vector<Leader> leaders = AddLeaders(document, placed);
-    for (std::size_t n = 0; n < placed.size(); ++n) WriteDatums(document, leaders[n], *placed[n]);
+    for (const std::size_t n : ByDatumLetters(placed)) WriteDatums(document, leaders[n], *placed[n]);
     for (std::size_t n = 0; n < placed.size(); ++n) {
-        WriteFrame(document, leaders[n], *placed[n]);
+        WriteFrame(document, leaders[n], *placed[n], defined);
         WriteDimension(document, leaders[n], *placed[n]);
         WriteNotes(document, leaders[n], *placed[n]);
+    }
+    const auto dimensioned = [](const PmiAnnotation* annotation) { return HasDimensionItems(annotation->model); };
+    if (std::any_of(placed.begin(), placed.end(), dimensioned)) return;
+    // A frame or a target reads the same with its name shown beside it.
+    for (std::size_t n = 0; n < placed.size(); ++n) {
+        if (placed[n]->model.frame || placed[n]->model.target) {
+            WriteNamePresentation(document, leaders[n], *placed[n]);
+            return;
+        }
     }
 }
 
@@ -62,13 +102,15 @@ bool StepSupported() { return true; }
 std::vector<Loss> WriteStep(const std::vector<PmiAnnotation>& annotations, std::ostream& out) {
     SilenceTranslators();
     std::vector<Loss> losses;
+    const DatumLetters defined = DefinedLetters(annotations);
     for (const PmiAnnotation& annotation : annotations) {
         for (Loss& loss : LeftOut(annotation.model)) losses.push_back(std::move(loss));
+        for (Loss& loss : Undefined(annotation.model, defined)) losses.push_back(std::move(loss));
     }
     const std::vector<const PmiAnnotation*> placed = Placed(annotations, losses);
     try {
         const PmiDocument document;
-        Fill(document, placed);
+        Fill(document, placed, defined);
         Translate(document, out);
     } catch (const Standard_Failure& failure) {
         throw StepError(std::string("the STEP translator failed: ") + failure.GetMessageString());

@@ -21,8 +21,10 @@ namespace {
 
 using ToleranceObject = Handle(XCAFDimTolObjects_GeomToleranceObject);
 
-// The tolerances the writer gives a zone definition, in the order it writes
-// them: those attached to a shape with a zone form or modifier.
+// The tolerances that may have a zone definition, in the order the writer
+// writes them: those attached to a shape with a zone form. It gives some
+// none (a projected orientation tolerance), so definitions are matched by
+// their tolerance's value in that order.
 std::vector<ToleranceObject> ZonedTolerances(const PmiDocument& document) {
     TDF_LabelSequence labels;
     document.DimTol()->GetGeomToleranceLabels(labels);
@@ -35,8 +37,7 @@ std::vector<ToleranceObject> ZonedTolerances(const PmiDocument& document) {
             continue;
         }
         const ToleranceObject object = attribute->GetObject();
-        if (object->GetTypeOfValue() != XCAFDimTolObjects_GeomToleranceTypeValue_None ||
-            object->GetZoneModifier() != XCAFDimTolObjects_GeomToleranceZoneModif_None) {
+        if (object->GetTypeOfValue() != XCAFDimTolObjects_GeomToleranceTypeValue_None) {
             zoned.push_back(object);
         }
     }
@@ -68,17 +69,20 @@ bool PatchZoneDefinitions(STEPCAFControl_Writer& writer, const PmiDocument& docu
     for (int n = 1; n <= model->NbEntities(); ++n) {
         if (model->Value(n)->IsInstance(STANDARD_TYPE(StepDimTol_RunoutZoneDefinition))) written.push_back(n);
     }
-    if (written.size() != zoned.size()) return false;
-    for (std::size_t k = 0; k < written.size(); ++k) {
-        const auto definition = Handle(StepDimTol_RunoutZoneDefinition)::DownCast(model->Value(written[k]));
-        const ToleranceObject& object = zoned[k];
+    std::size_t next = 0;
+    for (const int entity : written) {
+        const auto definition = Handle(StepDimTol_RunoutZoneDefinition)::DownCast(model->Value(entity));
+        const double value = definition->Zone()->DefiningToleranceValue(1).GeometricTolerance()->Magnitude()->ValueComponent();
+        while (next < zoned.size() && zoned[next]->GetValue() != value) ++next;
+        if (next == zoned.size()) return false;
+        const ToleranceObject& object = zoned[next++];
         if (object->GetZoneModifier() == XCAFDimTolObjects_GeomToleranceZoneModif_Projected) {
-            model->ReplaceEntity(written[k], ProjectedZone(definition, object->GetValueOfZoneModifier(), model));
+            model->ReplaceEntity(entity, ProjectedZone(definition, object->GetValueOfZoneModifier(), model));
         } else {
             // A zone form needs no definition; a valid empty one stands in.
             const Handle(StepDimTol_ToleranceZoneDefinition) plain = new StepDimTol_ToleranceZoneDefinition();
             plain->Init(definition->Zone(), nullptr);
-            model->ReplaceEntity(written[k], plain);
+            model->ReplaceEntity(entity, plain);
         }
     }
     return true;
