@@ -1,7 +1,8 @@
 // Annotations written as records and imported again come back the same,
-// member by member: the sample part's. What no record carries is refused
-// with the field named.
+// member by member: random ones of every shape a record carries, and the
+// sample part's. What no record carries is refused with the field named.
 #include <list>
+#include <set>
 #include <tuple>
 
 #include <gtest/gtest.h>
@@ -9,6 +10,7 @@
 #include "import/AnnotationBuilder.h"
 #include "import/SymbolCodes.h"
 #include "tests/tools/gdt/GdtCases.h"
+#include "tests/tools/record/ModelGenerator.h"
 #include "tools/cli/Session.h"
 #include "tools/gdt/FromAnnotation.h"
 #include "tools/gdt/ModelCompare.h"
@@ -42,6 +44,52 @@ std::optional<std::string> RoundTripProblem(const gdt::Annotation& annotation) {
     if (!imported) return std::string("the record is not imported");
     if (auto field = gdt::FirstDifference(*imported, annotation)) return "comes back with another " + *field;
     return std::nullopt;
+}
+
+// What the random annotations held, so that a generator that stopped making
+// something shows.
+struct Coverage {
+    std::set<std::int32_t> kinds;
+    std::set<gdt::Characteristic> characteristics;
+    std::set<gdt::ZoneShape> zones;
+    std::set<gdt::Modifier> modifiers, datumModifiers;
+    std::set<gdt::TargetKind> targets;
+    std::set<bool> dimensionValues;
+
+    void Count(const gdt::Annotation& annotation, const NoteRecord& record) {
+        kinds.insert(record.kind);
+        if (annotation.frame) gdt::ForEachRow(*annotation.frame, [this](const gdt::ToleranceRow& row) { Count(row); });
+        if (annotation.target) targets.insert(annotation.target->kind);
+        if (annotation.dimension) dimensionValues.insert(record.flags.dimension);
+    }
+
+    void Count(const gdt::ToleranceRow& row) {
+        characteristics.insert(*row.characteristic);
+        zones.insert(row.zone);
+        modifiers.insert(row.modifiers.begin(), row.modifiers.end());
+        for (const gdt::DatumReference& reference : row.datums) {
+            datumModifiers.insert(reference.modifiers.begin(), reference.modifiers.end());
+        }
+    }
+};
+
+TEST(RandomAnnotations, ReadBackAsThemselves) {
+    constexpr int kAnnotations = 4000;
+    record_tests::ModelGenerator generator(20240612);
+    Coverage coverage;
+    for (int i = 0; i < kAnnotations; ++i) {
+        const gdt::Annotation annotation = generator.Next();
+        const auto problem = RoundTripProblem(annotation);
+        ASSERT_FALSE(problem) << "annotation " << i << " (" << gdt_cases::Words(annotation) << "): " << *problem;
+        coverage.Count(annotation, *noterecord::RecordFromModel(annotation).record);
+    }
+    EXPECT_EQ(coverage.kinds, (std::set<std::int32_t>{0, 1, 2, 3, 4, 5, 6, 7, 10, 12}));
+    EXPECT_EQ(coverage.characteristics.size(), 14u);
+    EXPECT_EQ(coverage.zones.size(), 3u);
+    EXPECT_EQ(coverage.modifiers.size(), 9u);
+    EXPECT_EQ(coverage.datumModifiers.size(), 8u);
+    EXPECT_EQ(coverage.targets.size(), 4u);
+    EXPECT_EQ(coverage.dimensionValues.size(), 2u);
 }
 
 TEST(SamplePart, EveryAnnotationReadsBack) {
