@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "fuzz/RecordText.h"
 #include "host/kscene/KMBD.h"
 #include "import/Draftlifter.h"
 #include "import/NumberList.h"
@@ -16,28 +17,10 @@
 namespace {
 
 constexpr std::int32_t kTable = 1;
-constexpr std::uint8_t kRawUnit = 0xF0;
 constexpr std::size_t kMaxObjects = 1;
 
 void Require(bool condition) {
     if (!condition) std::abort();
-}
-
-// Bytes widen one to one, so seeds stay readable; a byte from 0xF0 up
-// introduces one raw code unit in the next two bytes (high byte first), for
-// symbol characters, surrogates and the rest of UTF-16.
-WString RecordText(const std::uint8_t* data, std::size_t size) {
-    WString text;
-    text.reserve(size);
-    for (std::size_t i = 0; i < size; ++i) {
-        if (data[i] >= kRawUnit && i + 2 < size) {
-            text.push_back(static_cast<WCHAR>((data[i + 1] << 8) | data[i + 2]));
-            i += 2;
-        } else {
-            text.push_back(data[i]);
-        }
-    }
-    return text;
 }
 
 // The line code reads only the first token; it must agree with reading the
@@ -58,7 +41,7 @@ void CheckLineCodes(const WString& text) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     standin::host::Reset();
     standin::kscene::Reset();
-    const WString text = RecordText(data, size);
+    const WString text = fuzz_input::RecordText(data, size);
     CheckLineCodes(text);
     standin::host::SetMemoryTable(kTable, text);
     ent record{};

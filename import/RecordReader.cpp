@@ -17,19 +17,6 @@ constexpr std::size_t kDimensionValueLines = 3;
 constexpr std::size_t kSkippedDimensionLines = 1;
 constexpr std::int32_t kTargetTextKind = 11;
 
-struct RowCodes {
-    RecordCode frameRow;
-    RecordCode datumRefs;
-};
-
-constexpr std::array<RowCodes, kFrameRowCount> kRowCodes = {{
-    {RecordCode::FrameRow1, RecordCode::DatumRefs1},
-    {RecordCode::FrameRow2, RecordCode::DatumRefs2},
-    {RecordCode::FrameRow3, RecordCode::DatumRefs3},
-    {RecordCode::FrameRow4, RecordCode::DatumRefs4},
-    {RecordCode::FrameRow5, RecordCode::DatumRefs5},
-}};
-
 std::int32_t Code(RecordCode code) { return static_cast<std::int32_t>(code); }
 std::int32_t LineNumber(std::size_t index) { return static_cast<std::int32_t>(index + 1); }
 

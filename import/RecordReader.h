@@ -53,6 +53,20 @@ struct RecordLimits {
 constexpr std::size_t kFrameRowCount = 5;
 constexpr std::size_t kDatumRefCount = 3;
 
+// The codes of each frame row's line and of its datum reference line.
+struct RowCodes {
+    RecordCode frameRow;
+    RecordCode datumRefs;
+};
+
+constexpr std::array<RowCodes, kFrameRowCount> kRowCodes = {{
+    {RecordCode::FrameRow1, RecordCode::DatumRefs1},
+    {RecordCode::FrameRow2, RecordCode::DatumRefs2},
+    {RecordCode::FrameRow3, RecordCode::DatumRefs3},
+    {RecordCode::FrameRow4, RecordCode::DatumRefs4},
+    {RecordCode::FrameRow5, RecordCode::DatumRefs5},
+}};
+
 enum class SettingsLayout : std::uint8_t { Layout101, Layout125 };
 
 // One frame row: a frame row line and, when present, its datum reference

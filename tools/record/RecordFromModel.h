@@ -1,5 +1,7 @@
-// The semantic model of an annotation written back as the note record whose
-// import gives the same model back, or the reason no record does.
+// Writing an annotation's semantic form as a note record: the record whose
+// import gives back the same annotation, member by member. What no record
+// carries is not bent to fit: the annotation gets no record, and the reason
+// names the model's field.
 #pragma once
 
 #include <optional>
@@ -11,8 +13,8 @@
 namespace noterecord {
 
 struct ModelRecord {
-    std::optional<noteimport::NoteRecord> record;
-    std::string reason;
+    std::optional<noteimport::NoteRecord> record;  // set when the annotation can be recorded
+    std::string reason;                            // otherwise why not, naming the field
 };
 
 ModelRecord RecordFromModel(const draftlift_tool::gdt::Annotation& annotation);

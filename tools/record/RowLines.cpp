@@ -10,21 +10,9 @@ namespace {
 using noteimport::FrameRow;
 using noteimport::RecordCode;
 using noteimport::RecordLimits;
+using noteimport::kRowCodes;
 
 constexpr std::int32_t kNoSymbol = 46;
-
-struct RowCodes {
-    RecordCode frameRow;
-    RecordCode datumRefs;
-};
-
-constexpr std::array<RowCodes, noteimport::kFrameRowCount> kRowCodes = {{
-    {RecordCode::FrameRow1, RecordCode::DatumRefs1},
-    {RecordCode::FrameRow2, RecordCode::DatumRefs2},
-    {RecordCode::FrameRow3, RecordCode::DatumRefs3},
-    {RecordCode::FrameRow4, RecordCode::DatumRefs4},
-    {RecordCode::FrameRow5, RecordCode::DatumRefs5},
-}};
 
 std::int32_t Code(RecordCode code) { return static_cast<std::int32_t>(code); }
 

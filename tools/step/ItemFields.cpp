@@ -5,6 +5,7 @@
 #include <charconv>
 #include <limits>
 
+#include "import/ValueText.h"
 #include "tools/gdt/ReadAnnotation.h"
 #include "tools/gdt/Tokens.h"
 #include "tools/gdt/Vocabulary.h"
@@ -23,6 +24,7 @@ constexpr WCHAR kDegree = u'\u00B0';
 const WString kStatistical = u"ST";
 const WString kTargetPoint = u"TARGET POINT";
 const WString kTargetLine = u"TARGET LINE";
+constexpr int kDimensionDecimals = 4;
 
 WString Ascii(const std::string& text) { return WString(text.begin(), text.end()); }
 
@@ -111,16 +113,19 @@ const Description* Named(const std::vector<Description>& descriptions, const cha
     return nullptr;
 }
 
+// A dimension's values as the import writes them: four decimals.
+WString DimensionNumber(double value) { return noteimport::FormatValue(value, kDimensionDecimals); }
+
 WString DimensionValue(const DimensionItem& dimension) {
     WString text;
     if (dimension.sign) text += CharacterOf(*dimension.sign);
-    text += NumberText(*dimension.nominal);
+    text += DimensionNumber(*dimension.nominal);
     if (dimension.angle) text += kDegree;
     const double upper = dimension.upperTolerance.value_or(0);
     const double lower = dimension.lowerTolerance.value_or(0);
     if (!dimension.upperTolerance && !dimension.lowerTolerance) return text;
-    if (upper == lower) return text + kSpace + kPlusMinus + NumberText(upper);
-    return text + u" +" + NumberText(upper) + u" -" + NumberText(lower);
+    if (upper == lower) return text + kSpace + kPlusMinus + DimensionNumber(upper);
+    return text + u" +" + DimensionNumber(upper) + u" -" + DimensionNumber(lower);
 }
 
 void SetDimension(const DimensionItem& dimension, AnnotationFields& fields) {
@@ -128,8 +133,8 @@ void SetDimension(const DimensionItem& dimension, AnnotationFields& fields) {
     if (values && gdt::IsAscii(values->text, "none")) {
         // No values: the nominal the writer had to give is none.
     } else if (dimension.upperBound && dimension.lowerBound) {
-        fields.dimensionValue1 = NumberText(*dimension.upperBound);
-        fields.dimensionValue2 = NumberText(*dimension.lowerBound);
+        fields.dimensionValue1 = DimensionNumber(*dimension.upperBound);
+        fields.dimensionValue2 = DimensionNumber(*dimension.lowerBound);
     } else if (dimension.nominal) {
         fields.dimensionValue1 = DimensionValue(dimension);
     }
@@ -218,6 +223,8 @@ AnnotationFields FieldsOf(const ItemGroup& group) {
     if (group.dimension) SetDimension(*group.dimension, fields);
     if (group.feature && fields.type != AnnotationClass::DatumTarget) fields.datumLabel = {true, group.feature->letters};
     fields.showName = !fields.name.empty();
+    // Host ids do not travel: a note made of it is tied to no other entity.
+    fields.link = gdt::HostLink{0, 0};
     return fields;
 }
 
