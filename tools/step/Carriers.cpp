@@ -109,7 +109,7 @@ const std::vector<ModifierWord>& ModifierWords() {
     return kWords;
 }
 
-std::optional<WordModifier> WordModifierOf(std::u16string_view word) {
+std::optional<WordModifier> WordModifierOf(gdt::WStringView word) {
     for (const ModifierWord& entry : ModifierWords()) {
         if (gdt::IsAscii(word, entry.word)) return entry.modifier;
     }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "tools/gdt/Model.h"
+#include "tools/gdt/Tokens.h"
 #include "tools/step/Pmi.h"
 
 namespace draftlift_tool::step {
@@ -52,7 +53,7 @@ struct ModifierWord {
 };
 
 const std::vector<ModifierWord>& ModifierWords();
-std::optional<WordModifier> WordModifierOf(std::u16string_view word);
+std::optional<WordModifier> WordModifierOf(gdt::WStringView word);
 const char* WordOf(WordModifier modifier);
 
 // The note slots, named as the file names the texts it carries.

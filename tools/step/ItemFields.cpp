@@ -18,15 +18,15 @@ using gdt::AnnotationClass;
 using gdt::AnnotationFields;
 using gdt::FlaggedText;
 
+WString Ascii(const std::string& text) { return WString(text.begin(), text.end()); }
+
 constexpr WCHAR kSpace = u' ';
 constexpr WCHAR kPlusMinus = u'\u00B1';
 constexpr WCHAR kDegree = u'\u00B0';
-const WString kStatistical = u"ST";
-const WString kTargetPoint = u"TARGET POINT";
-const WString kTargetLine = u"TARGET LINE";
+const WString kStatistical = Ascii("ST");
+const WString kTargetPoint = Ascii("TARGET POINT");
+const WString kTargetLine = Ascii("TARGET LINE");
 constexpr int kDimensionDecimals = 4;
-
-WString Ascii(const std::string& text) { return WString(text.begin(), text.end()); }
 
 WCHAR CharacterOf(gdt::Symbol symbol) { return gdt::EntryOf(symbol).character; }
 
@@ -125,7 +125,7 @@ WString DimensionValue(const DimensionItem& dimension) {
     const double lower = dimension.lowerTolerance.value_or(0);
     if (!dimension.upperTolerance && !dimension.lowerTolerance) return text;
     if (upper == lower) return text + kSpace + kPlusMinus + DimensionNumber(upper);
-    return text + u" +" + DimensionNumber(upper) + u" -" + DimensionNumber(lower);
+    return text + Ascii(" +") + DimensionNumber(upper) + Ascii(" -") + DimensionNumber(lower);
 }
 
 void SetDimension(const DimensionItem& dimension, AnnotationFields& fields) {
@@ -165,11 +165,11 @@ void SayKind(TargetShape shape, AnnotationFields& fields) {
 void SetTarget(const TargetItem& target, AnnotationFields& fields) {
     fields.type = AnnotationClass::DatumTarget;
     fields.name = target.name;
-    fields.datumLabel = {true, target.letters + (target.number > 0 ? Ascii(std::to_string(target.number)) : u"")};
+    fields.datumLabel = {true, target.letters + (target.number > 0 ? Ascii(std::to_string(target.number)) : WString())};
     if (target.shape == TargetShape::Circle && target.length > 0) {
         fields.datumTargetText = CharacterOf(gdt::Symbol::Diameter) + NumberText(target.length);
     } else if (target.shape == TargetShape::Rectangle) {
-        fields.datumTargetText = NumberText(target.length) + u"X" + NumberText(target.width);
+        fields.datumTargetText = NumberText(target.length) + WCHAR(u'X') + NumberText(target.width);
     }
     SayKind(target.shape, fields);
 }

@@ -42,13 +42,13 @@ ItemGroup Frame(std::vector<RowItem> rows) {
 ItemGroup PositionWithDatums() {
     RowItem row = Row(Characteristic::Position, 0.05, gdt::ZoneShape::Diameter);
     row.modifiers = {Modifier::MaximumMaterial};
-    row.datums = {{1, u"A", {}}, {2, u"B", {Modifier::MaximumMaterial}}, {3, u"C", {}}};
+    row.datums = {{1, gdt_cases::Text("A"), {}}, {2, gdt_cases::Text("B"), {Modifier::MaximumMaterial}}, {3, gdt_cases::Text("C"), {}}};
     return Frame({row});
 }
 
 ItemGroup CompositeAndStacked() {
     RowItem lower = Row(Characteristic::Position, 0.15);
-    lower.datums = {{1, u"A", {}}};
+    lower.datums = {{1, gdt_cases::Text("A"), {}}};
     RowItem stacked = Row(Characteristic::Position, 0.3);
     stacked.text = step::Point3{1, 1, 0};  // one segment step down
     return Frame({Row(Characteristic::Position, 0.5), lower, stacked});
@@ -59,7 +59,7 @@ ItemGroup ProjectedStatisticalWords() {
     row.modifiers = {Modifier::ProjectedZone, Modifier::Statistical};
     row.projectedHeight = 12.5;
     row.words = {step::WordModifier::CommonZone};
-    row.datums = {{1, u"A", {}}, {1, u"B", {}}};
+    row.datums = {{1, gdt_cases::Text("A"), {}}, {1, gdt_cases::Text("B"), {}}};
     return Frame({row});
 }
 
@@ -68,9 +68,9 @@ ItemGroup LimitsDimension() {
     step::DimensionItem dimension;
     dimension.lowerBound = 50.75;
     dimension.upperBound = 50.85;
-    dimension.descriptions = {{"label", u"D1"}, {"number", u"42"}};
+    dimension.descriptions = {{"label", gdt_cases::Text("D1")}, {"number", gdt_cases::Text("42")}};
     group.dimension = dimension;
-    group.notes = {{gdt::TextSlot::Text5, u"2X"}};
+    group.notes = {{gdt::TextSlot::Text5, gdt_cases::Text("2X")}};
     return group;
 }
 
@@ -89,14 +89,14 @@ ItemGroup NoValues() {
     ItemGroup group;
     step::DimensionItem dimension;
     dimension.nominal = 0;
-    dimension.descriptions = {{"values", u"none"}};
+    dimension.descriptions = {{"values", gdt_cases::Text("none")}};
     group.dimension = dimension;
     return group;
 }
 
 ItemGroup Target(step::TargetShape shape, std::vector<gdt::Note> notes = {}) {
     ItemGroup group;
-    group.target = step::TargetItem{u"B", 3, shape, 6, 4, u"B3", std::nullopt};
+    group.target = step::TargetItem{gdt_cases::Text("B"), 3, shape, 6, 4, gdt_cases::Text("B3"), std::nullopt};
     group.notes = std::move(notes);
     return group;
 }
@@ -105,8 +105,8 @@ ItemGroup Target(step::TargetShape shape, std::vector<gdt::Note> notes = {}) {
 // note is the annotation.
 ItemGroup DatumAndNote(const WString& datumName, std::optional<WString> noteName) {
     ItemGroup group;
-    group.feature = step::FeatureItem{u"D", datumName, std::nullopt};
-    group.notes = {{gdt::TextSlot::Text2, u"ALL AROUND"}};
+    group.feature = step::FeatureItem{gdt_cases::Text("D"), datumName, std::nullopt};
+    group.notes = {{gdt::TextSlot::Text2, gdt_cases::Text("ALL AROUND")}};
     group.noteName = std::move(noteName);
     return group;
 }
@@ -124,10 +124,10 @@ TEST(ItemFields, ReadAsTheImportWritesThem) {
         {"rectangular target", Target(step::TargetShape::Rectangle), "datum-target target B 3 area 6 4"},
         {"area without size", Target(step::TargetShape::Area), "datum-target target B 3 unknown"},
         {"point target says so", Target(step::TargetShape::Point), "datum-target target B 3 point text2 TARGET POINT"},
-        {"point target already said", Target(step::TargetShape::Point, {{gdt::TextSlot::Text2, u"POINT B3"}}),
+        {"point target already said", Target(step::TargetShape::Point, {{gdt::TextSlot::Text2, gdt_cases::Text("POINT B3")}}),
          "datum-target target B 3 point text2 POINT B3"},
-        {"datum with a note", DatumAndNote(u"D", std::nullopt), "datum-feature datum D text2 ALL AROUND"},
-        {"note carrying a datum", DatumAndNote(u"", u"N-1"), "note datum D text2 ALL AROUND"},
+        {"datum with a note", DatumAndNote(gdt_cases::Text("D"), std::nullopt), "datum-feature datum D text2 ALL AROUND"},
+        {"note carrying a datum", DatumAndNote(gdt_cases::Text(""), gdt_cases::Text("N-1")), "note datum D text2 ALL AROUND"},
         {"dimension without values", NoValues(), "dimension linear none"},
     };
     for (const GroupCase& c : cases) {
@@ -137,13 +137,13 @@ TEST(ItemFields, ReadAsTheImportWritesThem) {
 
 TEST(ItemFields, NamesComeFromTheItemThatIsTheAnnotation) {
     ItemGroup frame = PositionWithDatums();
-    frame.rows.front().name = u"FCF-1";
-    frame.feature = step::FeatureItem{u"E", u"", std::nullopt};
+    frame.rows.front().name = gdt_cases::Text("FCF-1");
+    frame.feature = step::FeatureItem{gdt_cases::Text("E"), gdt_cases::Text(""), std::nullopt};
     const gdt::Annotation model = step::AnnotationOf(frame).model;
     EXPECT_EQ(gdt::Utf8(model.name), "FCF-1");
     ASSERT_TRUE(model.datum.has_value());
     EXPECT_EQ(gdt::Utf8(model.datum->label), "E");
-    EXPECT_EQ(gdt::Utf8(step::AnnotationOf(DatumAndNote(u"", u"N-1")).model.name), "N-1");
+    EXPECT_EQ(gdt::Utf8(step::AnnotationOf(DatumAndNote(gdt_cases::Text(""), gdt_cases::Text("N-1"))).model.name), "N-1");
 }
 
 TEST(ItemFields, AnchorIsTheFirstTextPointElseTheLeaderEnd) {

@@ -19,7 +19,7 @@ namespace step = draftlift_tool::step;
 
 step::PmiAnnotation Flatness(const step::Point3& target) {
     gdt::AnnotationFields fields = gdt_cases::Frame({{"{flatness}", {{"0.05", {}}}}});
-    fields.name = u"F-1";
+    fields.name = gdt_cases::Text("F-1");
     return {gdt::ReadAnnotation(fields), target, {target.x + 3, target.y, target.z}};
 }
 
