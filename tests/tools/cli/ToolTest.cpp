@@ -183,7 +183,7 @@ const ToolRun kRuns[] = {
     // Usage.
     {"no command", {}, kNoPart, "", kUsage, "", "draftlift: a subcommand is required; see 'draftlift --help'\n"},
     {"an unknown command", {"frob"}, kNoPart, "", kUsage, "",
-     "draftlift: unknown command \"frob\" (commands: check, export-mesh, import, lint, svg); see 'draftlift --help'\n"},
+     "draftlift: unknown command \"frob\" (commands: check, export-mesh, export-step, import, import-step, lint, svg); see 'draftlift --help'\n"},
     {"an extra argument", {"import", "a.json", "b.json"}, kNoPart, "", kUsage, "",
      "draftlift import: the following argument was not expected: b.json; see 'draftlift import --help'\n"},
     {"--sample and a part", {"lint", "--sample", "a.json"}, kNoPart, "", kUsage, "",
