@@ -72,15 +72,16 @@ bool Holds(const json& part, const char* member, json::value_t type) {
     return found == part.end() || found->type() == type;
 }
 
-std::optional<std::string> Problem(const json& part, const std::vector<WrittenNote>& notes, const p_3d& basePoint) {
+bool IsFinite(const p_3d& point) { return std::isfinite(point.x) && std::isfinite(point.y) && std::isfinite(point.z); }
+
+std::optional<std::string> Problem(const json& part, const std::vector<PlacedNote>& notes) {
     if (!part.is_object()) return "the part file is no JSON object";
     if (!Holds(part, "entities", json::value_t::array)) return "\"entities\" is no array";
     if (!Holds(part, "memoryTables", json::value_t::object)) return "\"memoryTables\" is no object";
-    if (!std::isfinite(basePoint.x) || !std::isfinite(basePoint.y) || !std::isfinite(basePoint.z)) {
-        return "the base point is not finite";
-    }
     for (std::size_t n = 0; n < notes.size(); ++n) {
-        if (HasLoneSurrogate(notes[n].text) || HasLoneSurrogate(notes[n].record)) {
+        const WrittenNote& note = notes[n].note;
+        if (!IsFinite(notes[n].basePoint)) return "note " + std::to_string(n) + "'s base point is not finite";
+        if (HasLoneSurrogate(note.text) || HasLoneSurrogate(note.record)) {
             return "note " + std::to_string(n) + " holds a lone surrogate, which UTF-8 cannot carry";
         }
     }
@@ -89,15 +90,15 @@ std::optional<std::string> Problem(const json& part, const std::vector<WrittenNo
 
 }  // namespace
 
-PartNotesAdding AddNotesToPart(json& part, const std::vector<WrittenNote>& notes, const p_3d& basePoint) {
-    if (auto problem = Problem(part, notes, basePoint)) return {0, std::move(problem)};
+PartNotesAdding AddNotesToPart(json& part, const std::vector<PlacedNote>& notes) {
+    if (auto problem = Problem(part, notes)) return {0, std::move(problem)};
     const std::int64_t highest = HighestTable(part);
     if (highest + std::int64_t(notes.size()) > kHighestTable) return {0, "no table ids are left"};
     const auto first = static_cast<std::int32_t>(highest + 1);
     json& entities = part["entities"];
     json& tables = part["memoryTables"];
     std::int32_t table = first;
-    for (const WrittenNote& note : notes) {
+    for (const auto& [note, basePoint] : notes) {
         entities.push_back({{"type", "note"},
                             {"text", noteimport::ToUtf8(note.text)},
                             {"basePoint", {basePoint.x, basePoint.y, basePoint.z}},

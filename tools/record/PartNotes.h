@@ -1,6 +1,6 @@
 // Written notes added to a part file, so that a program that makes notes can
 // hand them to the tool: each becomes a note entity at the end of the part,
-// at the base point given, referring to a new memory table with its record.
+// at its own base point, referring to a new memory table with its record.
 #pragma once
 
 #include <cstdint>
@@ -14,6 +14,11 @@
 
 namespace noterecord {
 
+struct PlacedNote {
+    WrittenNote note;
+    p_3d basePoint;
+};
+
 struct PartNotesAdding {
     // The table id of the first note added; the others follow one by one.
     std::int32_t firstTable = 0;
@@ -22,9 +27,9 @@ struct PartNotesAdding {
 };
 
 // Adds the notes to a part file's JSON, whose table ids they take above every
-// id the part uses. A part file cannot carry a base point that is not finite
-// or a text with a lone surrogate (its texts are UTF-8); then nothing is
-// added.
-PartNotesAdding AddNotesToPart(nlohmann::json& part, const std::vector<WrittenNote>& notes, const p_3d& basePoint);
+// id the part uses; one call for many notes reads the part once. A part file
+// cannot carry a base point that is not finite or a text with a lone
+// surrogate (its texts are UTF-8); then nothing is added.
+PartNotesAdding AddNotesToPart(nlohmann::json& part, const std::vector<PlacedNote>& notes);
 
 }  // namespace noterecord
