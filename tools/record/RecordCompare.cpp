@@ -1,5 +1,7 @@
 #include "tools/record/RecordCompare.h"
 
+#include "tools/gdt/Comparison.h"
+
 namespace noterecord {
 namespace {
 
@@ -8,29 +10,7 @@ using noteimport::FrameRow;
 using noteimport::NoteRecord;
 using noteimport::RecordFlags;
 
-std::string Indexed(const std::string& member, std::size_t n) { return member + "[" + std::to_string(n) + "]"; }
-
-// Keeps the first difference found; later checks are skipped once one is.
-class Comparison {
-public:
-    template <class T>
-    Comparison& Check(const T& a, const T& b, const std::string& name) {
-        if (!m_first && !(a == b)) m_first = name;
-        return *this;
-    }
-
-    // Arrays, member by member under their indexed names.
-    template <class T, std::size_t N, class Compare>
-    Comparison& Each(const std::array<T, N>& a, const std::array<T, N>& b, const std::string& name, Compare compare) {
-        for (std::size_t n = 0; n < N && !m_first; ++n) compare(*this, a[n], b[n], Indexed(name, n));
-        return *this;
-    }
-
-    std::optional<std::string> First() const { return m_first; }
-
-private:
-    std::optional<std::string> m_first;
-};
+using draftlift_tool::gdt::Comparison;
 
 void CompareFlags(Comparison& c, const RecordFlags& a, const RecordFlags& b) {
     c.Each(a.rows, b.rows, "flags.rows", [](Comparison& c, bool x, bool y, const std::string& name) { c.Check(x, y, name); });
@@ -38,12 +18,10 @@ void CompareFlags(Comparison& c, const RecordFlags& a, const RecordFlags& b) {
     c.Check(a.dimension, b.dimension, "flags.dimension").Check(a.textLineCount, b.textLineCount, "flags.textLineCount");
 }
 
-void CompareDimension(Comparison& c, const std::optional<DimensionPart>& a, const std::optional<DimensionPart>& b) {
-    c.Check(a.has_value(), b.has_value(), "dimension");
-    if (!a || !b) return;
-    c.Check(a->type, b->type, "dimension.type").Check(a->number, b->number, "dimension.number");
-    c.Check(a->hasValueLines, b->hasValueLines, "dimension.hasValueLines").Check(a->label, b->label, "dimension.label");
-    c.Check(a->value1, b->value1, "dimension.value1").Check(a->value2, b->value2, "dimension.value2");
+void CompareDimension(Comparison& c, const DimensionPart& a, const DimensionPart& b, const std::string& name) {
+    c.Check(a.type, b.type, name + ".type").Check(a.number, b.number, name + ".number");
+    c.Check(a.hasValueLines, b.hasValueLines, name + ".hasValueLines").Check(a.label, b.label, name + ".label");
+    c.Check(a.value1, b.value1, name + ".value1").Check(a.value2, b.value2, name + ".value2");
 }
 
 void CompareRow(Comparison& c, const FrameRow& a, const FrameRow& b, const std::string& row) {
@@ -64,7 +42,7 @@ std::optional<std::string> FirstDifference(const NoteRecord& a, const NoteRecord
     c.Check(a.headerRead, b.headerRead, "headerRead").Check(a.name, b.name, "name").Check(a.kind, b.kind, "kind");
     c.Check(a.groupId, b.groupId, "groupId").Check(a.entityId, b.entityId, "entityId").Check(a.layout, b.layout, "layout");
     CompareFlags(c, a.flags, b.flags);
-    CompareDimension(c, a.dimension, b.dimension);
+    c.Optional(a.dimension, b.dimension, "dimension", CompareDimension);
     c.Each(a.rows, b.rows, "rows", CompareRow);
     c.Check(a.datumLabel, b.datumLabel, "datumLabel").Check(a.text5, b.text5, "text5");
     c.Check(a.targetText, b.targetText, "targetText").Check(a.noteText, b.noteText, "noteText");
