@@ -15,9 +15,7 @@ constexpr std::size_t kFirstBodyLine = 2;
 constexpr std::size_t kDimensionValueLines = 3;
 // Without value lines, the one line after the dimension header is skipped.
 constexpr std::size_t kSkippedDimensionLines = 1;
-constexpr std::int32_t kTargetTextKind = 11;
 
-std::int32_t Code(RecordCode code) { return static_cast<std::int32_t>(code); }
 std::int32_t LineNumber(std::size_t index) { return static_cast<std::int32_t>(index + 1); }
 
 // Walks the lines of one record in their fixed order.

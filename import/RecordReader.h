@@ -38,6 +38,11 @@ enum class RecordCode : std::int32_t {
     TargetText = 136,
 };
 
+constexpr std::int32_t Code(RecordCode code) { return static_cast<std::int32_t>(code); }
+
+// The record kind (datum target) whose body ends with a target text line.
+constexpr std::int32_t kTargetTextKind = 11;
+
 // Longest texts a record may carry; longer ones are cut to these lengths.
 struct RecordLimits {
     static constexpr std::size_t kLine = 999;

@@ -12,7 +12,7 @@ namespace {
 using noteimport::DimensionPart;
 using noteimport::RecordLimits;
 
-constexpr std::int32_t kHeaderCode = static_cast<std::int32_t>(noteimport::RecordCode::DimensionHeader);
+constexpr std::int32_t kHeaderCode = noteimport::Code(noteimport::RecordCode::DimensionHeader);
 // The header's d[1] and d[3] to d[5] are not read.
 constexpr std::size_t kUnreadHeaderNumbers = 3;
 // The label stands in field 20, after fields 1 to 19.

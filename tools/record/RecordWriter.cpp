@@ -12,6 +12,8 @@
 namespace noterecord {
 namespace {
 
+using noteimport::Code;
+using noteimport::kTargetTextKind;
 using noteimport::NoteRecord;
 using noteimport::RecordCode;
 using noteimport::RecordLimits;
@@ -19,15 +21,12 @@ using noteimport::SettingsLayout;
 
 const WString kHeaderField0 = Literal(u"MBD");
 const WString kNotePrefix = Literal(u"~M01|");
-constexpr std::int32_t kTargetTextKind = 11;
 constexpr std::size_t kReservedFlags = 2;
 constexpr std::size_t kLayout101Rows = 3;
 // Settings numbers d[1] to d[3] are read by no layout.
 constexpr std::size_t kUnreadSettingsNumbers = 3;
 // d[9] to d[13] of the long layout 125: read only by the short one.
 constexpr std::size_t kShortLayoutNumbers = 5;
-
-std::int32_t Code(RecordCode code) { return static_cast<std::int32_t>(code); }
 
 class Writer {
 public:

@@ -14,8 +14,6 @@ using noteimport::kRowCodes;
 
 constexpr std::int32_t kNoSymbol = 46;
 
-std::int32_t Code(RecordCode code) { return static_cast<std::int32_t>(code); }
-
 Refused CheckRow(std::size_t n, const FrameRow& row) {
     const struct {
         std::int32_t code;
