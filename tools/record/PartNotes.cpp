@@ -79,16 +79,20 @@ std::optional<std::string> Problem(const json& part, const std::vector<PlacedNot
     if (!Holds(part, "entities", json::value_t::array)) return "\"entities\" is no array";
     if (!Holds(part, "memoryTables", json::value_t::object)) return "\"memoryTables\" is no object";
     for (std::size_t n = 0; n < notes.size(); ++n) {
-        const WrittenNote& note = notes[n].note;
-        if (!IsFinite(notes[n].basePoint)) return "note " + std::to_string(n) + "'s base point is not finite";
-        if (HasLoneSurrogate(note.text) || HasLoneSurrogate(note.record)) {
-            return "note " + std::to_string(n) + " holds a lone surrogate, which UTF-8 cannot carry";
-        }
+        if (auto why = WhyPartCannotHold(notes[n])) return "note " + std::to_string(n) + ": " + *why;
     }
     return std::nullopt;
 }
 
 }  // namespace
+
+std::optional<std::string> WhyPartCannotHold(const PlacedNote& note) {
+    if (!IsFinite(note.basePoint)) return "its base point is not finite";
+    if (HasLoneSurrogate(note.note.text) || HasLoneSurrogate(note.note.record)) {
+        return "it holds a lone surrogate, which UTF-8 cannot carry";
+    }
+    return std::nullopt;
+}
 
 PartNotesAdding AddNotesToPart(json& part, const std::vector<PlacedNote>& notes) {
     if (auto problem = Problem(part, notes)) return {0, std::move(problem)};

@@ -26,10 +26,13 @@ struct PartNotesAdding {
     std::optional<std::string> problem;
 };
 
+// Why a part file cannot carry the note: a base point that is not finite, or
+// a text with a lone surrogate (its texts are UTF-8); none where it can.
+std::optional<std::string> WhyPartCannotHold(const PlacedNote& note);
+
 // Adds the notes to a part file's JSON, whose table ids they take above every
-// id the part uses; one call for many notes reads the part once. A part file
-// cannot carry a base point that is not finite or a text with a lone
-// surrogate (its texts are UTF-8); then nothing is added.
+// id the part uses; one call for many notes reads the part once. Where the
+// part cannot hold one of them, nothing is added.
 PartNotesAdding AddNotesToPart(nlohmann::json& part, const std::vector<PlacedNote>& notes);
 
 }  // namespace noterecord

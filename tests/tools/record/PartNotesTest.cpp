@@ -69,8 +69,8 @@ TEST(PartNotes, AreNotAddedWhereThePartCannotHoldThem) {
         {"[]", {}, "the part file is no JSON object"},
         {R"({"entities": {}})", {}, "\"entities\" is no array"},
         {R"({"memoryTables": []})", {}, "\"memoryTables\" is no object"},
-        {"{}", {Note(u"A"_w), Note(u"B"_w, {0.0, kNaN, 0.0})}, "note 1's base point is not finite"},
-        {"{}", {Note(u"A"_w), lone}, "note 1 holds a lone surrogate, which UTF-8 cannot carry"},
+        {"{}", {Note(u"A"_w), Note(u"B"_w, {0.0, kNaN, 0.0})}, "note 1: its base point is not finite"},
+        {"{}", {Note(u"A"_w), lone}, "note 1: it holds a lone surrogate, which UTF-8 cannot carry"},
         {R"({"memoryTables": {"2147483646": ""}})", {Note(u"A"_w), Note(u"B"_w)}, "no table ids are left"},
     };
     for (const auto& c : cases) {
