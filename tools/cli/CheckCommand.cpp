@@ -27,16 +27,12 @@ std::string NotesChecked(const NoteCounts& counts) {
 class CheckCommand final : public Command {
 public:
     void Configure(CLI::App& app) override {
-        CLI::Option* parts =
-            app.add_option("parts", m_paths, "Part files (JSON), - for the standard input; see INPUT below");
-        app.add_flag("--sample", m_sample, kSampleHelp)->excludes(parts);
+        m_parts.Configure(app);
         app.add_flag("--json", m_json, "Write the findings as a JSON list");
     }
 
     int Run() override {
-        std::vector<Input> inputs;
-        for (const std::string& path : m_paths) inputs.push_back(Input::Choose(path));
-        if (inputs.empty()) inputs.push_back(m_sample ? Input::BuiltIn() : Input::Choose(std::nullopt));
+        const std::vector<Input> inputs = m_parts.Chosen();
         if (m_json) {
             m_out = std::make_unique<scenejson::JsonOut>(std::cout);
             m_out->BeginArray();
@@ -91,8 +87,7 @@ private:
         }
     }
 
-    std::vector<std::string> m_paths;
-    bool m_sample = false;
+    PartsArgument m_parts;
     bool m_json = false;
     std::unique_ptr<scenejson::JsonOut> m_out;
 };

@@ -26,4 +26,17 @@ Input InputArgument::Chosen() const {
     return Input::Choose(m_option->count() > 0 ? std::optional<std::string>(m_path) : std::nullopt);
 }
 
+void PartsArgument::Configure(CLI::App& app) {
+    CLI::Option* parts =
+        app.add_option("parts", m_paths, "Part files (JSON), - for the standard input; see INPUT below");
+    app.add_flag("--sample", m_sample, kSampleHelp)->excludes(parts);
+}
+
+std::vector<Input> PartsArgument::Chosen() const {
+    std::vector<Input> inputs;
+    for (const std::string& path : m_paths) inputs.push_back(Input::Choose(path));
+    if (inputs.empty()) inputs.push_back(m_sample ? Input::BuiltIn() : Input::Choose(std::nullopt));
+    return inputs;
+}
+
 }  // namespace draftlift_tool

@@ -60,6 +60,18 @@ private:
     bool m_sample = false;
 };
 
+// Any number of part files, the standard input where none is given, or the
+// example under --sample.
+class PartsArgument {
+public:
+    void Configure(CLI::App& app);
+    std::vector<Input> Chosen() const;
+
+private:
+    std::vector<std::string> m_paths;
+    bool m_sample = false;
+};
+
 // How a part argument is described in every command's help.
 constexpr char kPartHelp[] = "Part file (JSON), - for the standard input; see INPUT below";
 constexpr char kSampleHelp[] = "Use the example built into the tool; see INPUT below";

@@ -14,16 +14,12 @@ namespace {
 class LintCommand final : public Command {
 public:
     void Configure(CLI::App& app) override {
-        CLI::Option* parts =
-            app.add_option("parts", m_paths, "Part files (JSON), - for the standard input; see INPUT below");
-        app.add_flag("--sample", m_sample, kSampleHelp)->excludes(parts);
+        m_parts.Configure(app);
         app.add_flag("-v,--verbose", m_verbose, "Also list the recorded notes whose kind makes no object");
     }
 
     int Run() override {
-        std::vector<Input> inputs;
-        for (const std::string& path : m_paths) inputs.push_back(Input::Choose(path));
-        if (inputs.empty()) inputs.push_back(m_sample ? Input::BuiltIn() : Input::Choose(std::nullopt));
+        const std::vector<Input> inputs = m_parts.Chosen();
         int result = kExitSuccess;
         for (const Input& input : inputs) {
             const int code = Lint(input, inputs.size() > 1);
@@ -54,9 +50,8 @@ private:
         }
     }
 
-    std::vector<std::string> m_paths;
+    PartsArgument m_parts;
     bool m_verbose = false;
-    bool m_sample = false;
 };
 
 const CommandRegistrar<LintCommand> registrar{"lint",
